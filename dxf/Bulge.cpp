@@ -1,0 +1,139 @@
+#include "dxf/Bulge.h"
+
+#include <cmath>
+#include <vector>
+
+#include "shape/CPolylineShape.h"
+
+namespace
+{
+const double kTolerance = 1e-05;
+const double kMinRadius = 0.1;
+const double kMaxRadius = 999999999.0;
+const double kDeviation = 0.05;
+const double kHalfPi = 1.5707963267948966;
+const double kPi = 3.141592653589793;
+const double kThreeHalfPi = 4.71238898038469;
+const double kTwoPi = 6.283185307179586;
+
+struct Centre
+{
+    double x;
+    double y;
+};
+
+// Centre of the arc: on the chord's perpendicular, on the side the bulge and sweep choose.
+Centre FindCentre(double x1, double y1, double x, double y, double bulge, double theta, double c,
+                  double d)
+{
+    double mx = (x1 + x) * 0.5, my = (y1 + y) * 0.5;
+    double absTheta = std::fabs(theta);
+    if (std::fabs(kPi - absTheta) < kTolerance)
+        return {mx, my};
+
+    double alpha = std::acos((x - x1) / c);
+    if (y - y1 < 0)
+        alpha = kTwoPi - alpha;
+    double phi = alpha;
+    if ((bulge > 0 && absTheta < kPi) || (bulge < 0 && absTheta > kPi))
+        phi = alpha + kHalfPi;
+    else if ((bulge > 0 && absTheta > kPi) || (bulge < 0 && absTheta < kPi))
+        phi = alpha - kHalfPi;
+    if (phi < 0)
+        phi += kTwoPi;
+    if (phi > kTwoPi)
+        phi -= kTwoPi;
+
+    if (std::fabs(phi) < kTolerance)
+        return {mx + d, my};
+    if (std::fabs(phi - kHalfPi) < kTolerance)
+        return {mx, my + d};
+    if (std::fabs(phi - kPi) < kTolerance)
+        return {mx - d, my};
+    if (std::fabs(phi - kThreeHalfPi) < kTolerance)
+        return {mx, my - d};
+
+    double k = std::atan(-1.0 / ((y - y1) / (x - x1)));
+    double u = std::fabs(d * std::cos(k));
+    double v = std::fabs(d * std::sin(k));
+    if (phi > kHalfPi && phi < kPi)
+        return {mx - u, my + v};
+    if (phi > kPi && phi < kThreeHalfPi)
+        return {mx - u, my - v};
+    if (phi > kThreeHalfPi && phi < kTwoPi)
+        return {mx + u, my - v};
+    return {mx + u, my + v};
+}
+
+// Points of the circle about cx, cy from angle `from` while not beyond `to`, by repeated steps.
+void Walk(std::vector<double>& xs, std::vector<double>& ys, double cx, double cy, double r,
+          double from, double to, double step, long long estimate)
+{
+    // The repeated addition can round to one point more than the estimate.
+    xs.reserve(static_cast<size_t>(estimate) + 2);
+    ys.reserve(static_cast<size_t>(estimate) + 2);
+    for (double a = from; a <= to; a += step)
+    {
+        double at = a > kTwoPi ? a - kTwoPi : a;
+        xs.push_back(cx + r * std::cos(at));
+        ys.push_back(cy + r * std::sin(at));
+    }
+}
+} // namespace
+
+void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
+{
+    if (!pShape || pShape->m_nCount < 1)
+        return;
+    const double x1 = pShape->m_pX[pShape->m_nCount - 1];
+    const double y1 = pShape->m_pY[pShape->m_nCount - 1];
+    auto appendEnd = [&] { pShape->Add(x, y, 1); };
+
+    if (std::fabs(dBulge) < kTolerance)
+        return appendEnd();
+    const double theta = 4.0 * std::atan(dBulge);
+    if (std::fabs(theta) < kTolerance)
+        return appendEnd();
+    const double c = std::sqrt((y1 - y) * (y1 - y) + (x1 - x) * (x1 - x));
+    const double r = (0.5 * c) / std::sin(0.5 * std::fabs(theta));
+    // Written as a negated range test so that a NaN radius is drawn straight too.
+    if (!(r >= kMinRadius && r <= kMaxRadius))
+        return appendEnd();
+    const double d = std::sqrt(r * r - c * c * 0.25);
+    const Centre centre = FindCentre(x1, y1, x, y, dBulge, theta, c, d);
+
+    const double step = std::acos((r - kDeviation) / r);
+    if (!(step >= kTolerance))
+        return appendEnd();
+    double aStart = std::atan2(y1 - centre.y, x1 - centre.x);
+    double aEnd = std::atan2(y - centre.y, x - centre.x);
+    if (aStart < 0)
+        aStart += kTwoPi;
+    if (aEnd < 0)
+        aEnd += kTwoPi;
+
+    std::vector<double> xs, ys;
+    if (dBulge > 0)
+    {
+        if (aStart > aEnd)
+            aEnd += kTwoPi;
+        long long n = static_cast<long long>((aEnd - aStart) / step) + 2;
+        if (n <= 1)
+            return appendEnd();
+        Walk(xs, ys, centre.x, centre.y, r, aStart, aEnd, step, n);
+        for (size_t i = 0; i < xs.size(); ++i)
+            pShape->Add(xs[i], ys[i], 1);
+    }
+    else
+    {
+        if (aEnd > aStart)
+            aStart += kTwoPi;
+        long long n = static_cast<long long>((aStart - aEnd) / step) + 1;
+        if (n <= 1)
+            return appendEnd();
+        Walk(xs, ys, centre.x, centre.y, r, aEnd, aStart, step, n);
+        for (size_t i = xs.size(); i-- > 0;)
+            pShape->Add(xs[i], ys[i], 1);
+    }
+    appendEnd();
+}

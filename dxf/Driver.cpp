@@ -1,0 +1,118 @@
+#include "dxf/CKVDxf.h"
+#include "dxf/EntityRules.h"
+
+int SkipToNextEntity(CKVDxf& dxf)
+{
+    do
+    {
+        if (!dxf.ReadLabel())
+            return 0;
+    } while (dxf.m_nCode != 0);
+    return 1;
+}
+
+void StoreByLayerRule(CKVDxf& dxf, CShape* shape, int nameLayer, int colorLayer)
+{
+    int layer = colorLayer != -1 ? colorLayer : nameLayer;
+    if (layer == -1)
+    {
+        delete shape;
+        return;
+    }
+    shape->m_nLayer = layer;
+    shape->m_nLineType = 1;
+    shape->Recalc();
+    (dxf.m_bInBlock ? dxf.m_arrTemp : dxf.m_arrShape).Add(shape);
+}
+
+int CKVDxf::Read()
+{
+    if (!ReadLabel())
+        return 0;
+    if (m_strValue.CompareNoCase(L"EOF") == 0)
+        return 1;
+    for (;;)
+    {
+        int result;
+        if (m_strValue.CompareNoCase(L"LAYER") == 0)
+            result = AddLayer();
+        else if (m_strValue.CompareNoCase(L"BLOCK") == 0)
+            result = ReadBlock();
+        else if (m_strValue.CompareNoCase(L"ENTITIES") == 0)
+            result = ReadEntities();
+        else
+            result = ReadLabel();
+        if (!result)
+            return 0;
+        if (m_strValue.CompareNoCase(L"EOF") == 0)
+            return 1;
+    }
+}
+
+int CKVDxf::ReadEntities()
+{
+    while (m_strValue.CompareNoCase(L"ENTITIES") != 0)
+        if (!ReadLabel())
+            return 0;
+    typedef int (CKVDxf::*Reader)();
+    static const struct
+    {
+        const wchar_t* name;
+        Reader reader;
+    } kDispatch[] = {
+        {L"LINE", &CKVDxf::ReadLine},       {L"POLYLINE", &CKVDxf::ReadLWPolyline},
+        {L"SPLINE", &CKVDxf::ReadSpline},   {L"LWPOLYLINE", &CKVDxf::ReadLWPolyline},
+        {L"CIRCLE", &CKVDxf::ReadCircle},   {L"ARC", &CKVDxf::ReadArc},
+        {L"ELLIPSE", &CKVDxf::ReadEllipse}, {L"INSERT", &CKVDxf::ReadInsert},
+        {L"IMAGE", &CKVDxf::ReadImage},     {L"TEXT", &CKVDxf::ReadText},
+    };
+    for (;;)
+    {
+        Reader reader = nullptr;
+        for (const auto& entry : kDispatch)
+            if (m_strValue.CompareNoCase(entry.name) == 0)
+            {
+                reader = entry.reader;
+                break;
+            }
+        if (!(reader ? (this->*reader)() : SkipToNextEntity(*this)))
+            return 0;
+        if (m_strValue.CompareNoCase(L"ENDSEC") == 0)
+            return 1;
+    }
+}
+
+int CKVDxf::ReadLine()
+{
+    if (!ReadLabel())
+        return 0;
+    auto* line = new CPolylineShape;
+    line->m_bClose = 0;
+    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    double x = 0.0; // a y before any x pairs with x 0
+    while (m_nCode != 0)
+    {
+        switch (m_nCode)
+        {
+        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
+        case 10:
+        case 11: x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
+        case 20:
+        case 21: line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 1); break;
+        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
+        default: break;
+        }
+        if (!ReadLabel())
+        {
+            delete line;
+            return 0;
+        }
+    }
+    if (line->m_nCount < 2)
+    {
+        delete line;
+        return 1;
+    }
+    StoreByLayerRule(*this, line, nameLayer, colorLayer);
+    return 1;
+}

@@ -1,0 +1,12 @@
+#include "dxf/CKVDxf.h"
+#include "dxf/EntityRules.h"
+
+int CKVDxf::ReadText()
+{
+    return SkipToNextEntity(*this);
+}
+
+int CKVDxf::ReadImage()
+{
+    return SkipToNextEntity(*this);
+}

@@ -1,0 +1,1 @@
+// Entry point of the library as an extension module of the host's framework.

@@ -1,0 +1,185 @@
+#include "CString.h"
+
+#include <cstdarg>
+#include <cwchar>
+#include <cwctype>
+#include <vector>
+
+CString& CString::operator=(const wchar_t* psz)
+{
+    m_str.assign(psz ? psz : L"");
+    return *this;
+}
+
+CString& CString::operator=(wchar_t ch)
+{
+    m_str.assign(1, ch);
+    return *this;
+}
+
+CString& CString::operator+=(const CString& s)
+{
+    m_str += s.m_str;
+    return *this;
+}
+
+CString& CString::operator+=(const wchar_t* psz)
+{
+    if (psz)
+        m_str += psz;
+    return *this;
+}
+
+CString& CString::operator+=(wchar_t ch)
+{
+    m_str += ch;
+    return *this;
+}
+
+CString& CString::Trim()
+{
+    return TrimRight().TrimLeft();
+}
+
+CString& CString::TrimLeft()
+{
+    size_t i = 0;
+    while (i < m_str.size() && IsCrtSpace(m_str[i]))
+        ++i;
+    m_str.erase(0, i);
+    return *this;
+}
+
+CString& CString::TrimRight()
+{
+    size_t n = m_str.size();
+    while (n > 0 && IsCrtSpace(m_str[n - 1]))
+        --n;
+    m_str.resize(n);
+    return *this;
+}
+
+int CString::Compare(const wchar_t* psz) const
+{
+    int r = std::wcscmp(m_str.c_str(), psz ? psz : L"");
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+static wchar_t FoldCase(wchar_t c)
+{
+    if (c < 0x80)
+        return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+    return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+}
+
+int CString::CompareNoCase(const wchar_t* psz) const
+{
+    const wchar_t* a = m_str.c_str();
+    const wchar_t* b = psz ? psz : L"";
+    for (;; ++a, ++b)
+    {
+        wchar_t ca = FoldCase(*a), cb = FoldCase(*b);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+        if (ca == 0)
+            return 0;
+    }
+}
+
+CString CString::Left(int nCount) const
+{
+    if (nCount < 0)
+        nCount = 0;
+    return CString(m_str.substr(0, static_cast<size_t>(nCount)));
+}
+
+CString CString::Right(int nCount) const
+{
+    if (nCount < 0)
+        nCount = 0;
+    size_t n = static_cast<size_t>(nCount);
+    if (n >= m_str.size())
+        return *this;
+    return CString(m_str.substr(m_str.size() - n));
+}
+
+CString CString::Mid(int nFirst) const
+{
+    return Mid(nFirst, GetLength());
+}
+
+CString CString::Mid(int nFirst, int nCount) const
+{
+    if (nFirst < 0)
+        nFirst = 0;
+    if (nCount < 0)
+        nCount = 0;
+    size_t first = static_cast<size_t>(nFirst);
+    if (first >= m_str.size())
+        return CString();
+    return CString(m_str.substr(first, static_cast<size_t>(nCount)));
+}
+
+int CString::Find(wchar_t ch, int nStart) const
+{
+    if (nStart < 0 || static_cast<size_t>(nStart) > m_str.size())
+        return -1;
+    size_t pos = m_str.find(ch, static_cast<size_t>(nStart));
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::Find(const wchar_t* psz, int nStart) const
+{
+    if (!psz || nStart < 0 || static_cast<size_t>(nStart) > m_str.size())
+        return -1;
+    size_t pos = m_str.find(psz, static_cast<size_t>(nStart));
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+void CString::Format(const wchar_t* pszFormat, ...)
+{
+    std::vector<wchar_t> buf(64);
+    for (;;)
+    {
+        va_list args;
+        va_start(args, pszFormat);
+        int n = std::vswprintf(buf.data(), buf.size(), pszFormat, args);
+        va_end(args);
+        if (n >= 0 && static_cast<size_t>(n) < buf.size())
+        {
+            m_str.assign(buf.data(), static_cast<size_t>(n));
+            return;
+        }
+        if (buf.size() >= (1u << 20))
+        {
+            m_str.clear();
+            return;
+        }
+        buf.resize(buf.size() * 4);
+    }
+}
+
+CString operator+(const CString& a, const CString& b)
+{
+    return CString(a.str() + b.str());
+}
+
+CString operator+(const CString& a, const wchar_t* b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+
+CString operator+(const wchar_t* a, const CString& b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+
+bool operator==(const CString& a, const CString& b) { return a.str() == b.str(); }
+bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
+bool operator!=(const CString& a, const CString& b) { return !(a == b); }
+bool operator!=(const CString& a, const wchar_t* b) { return !(a == b); }
+bool operator<(const CString& a, const CString& b) { return a.str() < b.str(); }

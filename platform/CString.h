@@ -1,0 +1,67 @@
+#pragma once
+// Wide string of the host's class framework: the subset the importers use.
+#include <string>
+
+#include "WinTypes.h"
+
+class CString
+{
+public:
+    CString() = default;
+    CString(const wchar_t* psz) : m_str(psz ? psz : L"") {}
+    CString(const wchar_t* pch, int nLength) : m_str(pch, nLength > 0 ? nLength : 0) {}
+    CString(wchar_t ch, int nRepeat = 1) : m_str(nRepeat > 0 ? nRepeat : 0, ch) {}
+    explicit CString(std::wstring s) : m_str(std::move(s)) {}
+
+    CString& operator=(const wchar_t* psz);
+    CString& operator=(wchar_t ch);
+    CString& operator+=(const CString& s);
+    CString& operator+=(const wchar_t* psz);
+    CString& operator+=(wchar_t ch);
+
+    int GetLength() const { return static_cast<int>(m_str.size()); }
+    BOOL IsEmpty() const { return m_str.empty(); }
+    void Empty() { m_str.clear(); }
+    wchar_t GetAt(int nIndex) const { return m_str[static_cast<size_t>(nIndex)]; }
+    wchar_t operator[](int nIndex) const { return GetAt(nIndex); }
+    void SetAt(int nIndex, wchar_t ch) { m_str[static_cast<size_t>(nIndex)] = ch; }
+    operator const wchar_t*() const { return m_str.c_str(); }
+    const wchar_t* GetString() const { return m_str.c_str(); }
+
+    // White space here and in the conversions: space, \t, \n, \v, \f, \r.
+    CString& Trim();
+    CString& TrimLeft();
+    CString& TrimRight();
+
+    int Compare(const wchar_t* psz) const;
+    int CompareNoCase(const wchar_t* psz) const;
+
+    CString Left(int nCount) const;
+    CString Right(int nCount) const;
+    CString Mid(int nFirst) const;
+    CString Mid(int nFirst, int nCount) const;
+    int Find(wchar_t ch, int nStart = 0) const;
+    int Find(const wchar_t* psz, int nStart = 0) const;
+
+    // printf-style formatting of numbers (the importers use "%03d").
+    void Format(const wchar_t* pszFormat, ...);
+
+    const std::wstring& str() const { return m_str; }
+
+private:
+    std::wstring m_str;
+};
+
+CString operator+(const CString& a, const CString& b);
+CString operator+(const CString& a, const wchar_t* b);
+CString operator+(const wchar_t* a, const CString& b);
+bool operator==(const CString& a, const CString& b);
+bool operator==(const CString& a, const wchar_t* b);
+bool operator!=(const CString& a, const CString& b);
+bool operator!=(const CString& a, const wchar_t* b);
+bool operator<(const CString& a, const CString& b);
+
+inline bool IsCrtSpace(wchar_t c)
+{
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}

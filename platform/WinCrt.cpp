@@ -1,0 +1,284 @@
+#include "WinCrt.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace
+{
+
+void AppendUtf8(std::string& out, unsigned int cp)
+{
+    if (cp < 0x80)
+        out += static_cast<char>(cp);
+    else if (cp < 0x800)
+    {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    else if (cp < 0x10000)
+    {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    else
+    {
+        out += static_cast<char>(0xF0 | ((cp >> 18) & 0x07));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+const unsigned int kEndOfFile = 0xFFFFFFFFu;
+
+// Bounds of the second byte of a UTF-8 sequence, which exclude overlong forms and surrogates.
+bool SecondByteFits(int lead, int b)
+{
+    if (lead == 0xE0)
+        return b >= 0xA0 && b <= 0xBF;
+    if (lead == 0xED)
+        return b >= 0x80 && b <= 0x9F;
+    if (lead == 0xF0)
+        return b >= 0x90 && b <= 0xBF;
+    if (lead == 0xF4)
+        return b >= 0x80 && b <= 0x8F;
+    return b >= 0x80 && b <= 0xBF;
+}
+
+// Decodes one character; kEndOfFile when the stream is exhausted.
+// Bytes of a broken sequence are pushed back (glibc and the BSDs take several) and reread.
+unsigned int DecodeChar(FILE* f)
+{
+    int b0 = getc_unlocked(f);
+    if (b0 == EOF)
+        return kEndOfFile;
+    if (b0 < 0x80)
+    {
+        if (b0 != '\r')
+            return static_cast<unsigned int>(b0);
+        int next = getc_unlocked(f);
+        if (next == '\n')
+            return '\n';
+        if (next != EOF)
+            ungetc(next, f);
+        return '\r';
+    }
+    int extra = b0 >= 0xC2 && b0 <= 0xDF ? 1 : b0 >= 0xE0 && b0 <= 0xEF ? 2
+                : b0 >= 0xF0 && b0 <= 0xF4                           ? 3
+                                                                     : 0;
+    if (extra == 0)
+        return static_cast<unsigned int>(b0);
+    int seen[3];
+    unsigned int cp = static_cast<unsigned int>(b0) & (0x3Fu >> extra);
+    for (int i = 0; i < extra; ++i)
+    {
+        int b = getc_unlocked(f);
+        bool fits = b != EOF && (i == 0 ? SecondByteFits(b0, b) : (b >= 0x80 && b <= 0xBF));
+        if (!fits)
+        {
+            if (b != EOF)
+                ungetc(b, f);
+            for (int j = i - 1; j >= 0; --j)
+                ungetc(seen[j], f);
+            return static_cast<unsigned int>(b0);
+        }
+        seen[i] = b;
+        cp = (cp << 6) | (static_cast<unsigned int>(b) & 0x3Fu);
+    }
+    return cp;
+}
+
+bool IsSpace(wchar_t c)
+{
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+
+const wchar_t* SkipSpace(const wchar_t* p)
+{
+    while (IsSpace(*p))
+        ++p;
+    return p;
+}
+
+bool IsDigit(wchar_t c)
+{
+    return c >= L'0' && c <= L'9';
+}
+
+const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+double ParseWithStrtod(const wchar_t* begin, const wchar_t* end)
+{
+    char small[128];
+    std::string large;
+    size_t len = static_cast<size_t>(end - begin);
+    char* text = small;
+    if (len >= sizeof small)
+    {
+        large.resize(len);
+        text = &large[0];
+    }
+    for (size_t i = 0; i < len; ++i)
+        text[i] = static_cast<char>(begin[i]);
+    text[len] = '\0';
+    int savedErrno = errno;
+    double value = std::strtod(text, nullptr);
+    errno = savedErrno;
+    return value;
+}
+
+} // namespace
+
+FILE* _wfopen(const wchar_t* path, const wchar_t* mode)
+{
+    if (!path || !mode)
+        return nullptr;
+    std::string bytes;
+    for (const wchar_t* p = path; *p; ++p)
+        AppendUtf8(bytes, static_cast<unsigned int>(*p));
+    std::string m;
+    for (const wchar_t* p = mode; *p; ++p)
+        if (*p != L't' && *p != L'b')
+            m += static_cast<char>(*p);
+    m += 'b';
+    FILE* f = std::fopen(bytes.c_str(), m.c_str());
+    if (f)
+        std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
+    return f;
+}
+
+wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
+{
+    if (!buffer || !stream || n <= 0)
+        return nullptr;
+    int count = 0;
+    while (count < n - 1)
+    {
+        unsigned int c = DecodeChar(stream);
+        if (c == kEndOfFile)
+            break;
+        buffer[count++] = static_cast<wchar_t>(c);
+        if (c == '\n')
+            break;
+    }
+    if (count == 0 && n > 1)
+        return nullptr;
+    buffer[count] = L'\0';
+    return buffer;
+}
+
+unsigned int RvzGetWideChar(FILE* stream)
+{
+    unsigned int c = stream ? DecodeChar(stream) : kEndOfFile;
+    return c == kEndOfFile ? 0xFFFFu : c;
+}
+
+int _wtoi(const wchar_t* str)
+{
+    if (!str)
+        return 0;
+    const wchar_t* p = SkipSpace(str);
+    bool negative = false;
+    if (*p == L'+' || *p == L'-')
+        negative = *p++ == L'-';
+    long long value = 0;
+    for (; IsDigit(*p); ++p)
+    {
+        value = value * 10 + (*p - L'0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+        {
+            value = static_cast<long long>(INT_MAX) + 1;
+        }
+    }
+    if (negative)
+        return value > INT_MAX ? INT_MIN : static_cast<int>(-value);
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+double _wtof(const wchar_t* str)
+{
+    if (!str)
+        return 0.0;
+    const wchar_t* start = SkipSpace(str);
+    const wchar_t* p = start;
+    bool negative = false;
+    if (*p == L'+' || *p == L'-')
+        negative = *p++ == L'-';
+
+    const char* point = std::localeconv()->decimal_point;
+    wchar_t decimalPoint = point && point[0] ? static_cast<wchar_t>(
+                                                   static_cast<unsigned char>(point[0]))
+                                             : L'.';
+    unsigned long long mantissa = 0;
+    int significant = 0; // digits held in the mantissa, leading zeros excluded
+    int fractionDigits = 0;
+    bool truncated = false; // digits beyond the mantissa: only strtod rounds them right
+    bool anyDigit = false;
+    for (; IsDigit(*p); ++p)
+    {
+        anyDigit = true;
+        if (significant < 19)
+        {
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
+            if (mantissa)
+                ++significant;
+        }
+        else
+            truncated = true;
+    }
+    if (*p == decimalPoint)
+    {
+        ++p;
+        for (; IsDigit(*p); ++p)
+        {
+            anyDigit = true;
+            if (significant < 19)
+            {
+                mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
+                if (mantissa)
+                    ++significant;
+                ++fractionDigits;
+            }
+            else
+                truncated = true;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+    int exponent = 0;
+    if (*p == L'e' || *p == L'E')
+    {
+        const wchar_t* q = p + 1;
+        bool expNegative = false;
+        if (*q == L'+' || *q == L'-')
+            expNegative = *q++ == L'-';
+        if (IsDigit(*q))
+        {
+            for (; IsDigit(*q); ++q)
+                if (exponent < 100000)
+                    exponent = exponent * 10 + (*q - L'0');
+            if (expNegative)
+                exponent = -exponent;
+            p = q;
+        }
+    }
+    // Exact when the digits fit a double's mantissa and the power of ten is exact too.
+    int scale = exponent - fractionDigits;
+    if (!truncated && mantissa <= (1ull << 53) && scale >= -22 &&
+        scale <= 22)
+    {
+        double value = static_cast<double>(mantissa);
+        value = scale < 0 ? value / kExactPowers[-scale] : value * kExactPowers[scale];
+        return negative ? -value : value;
+    }
+    if (mantissa == 0 && !truncated)
+        return negative ? -0.0 : 0.0;
+    return ParseWithStrtod(start, p);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The Windows C runtime calls the importers make, with the runtime's names and meanings.
+//
+// Text files are read as bytes: a valid UTF-8 sequence becomes its code point, any other byte
+// the code point of the same value, so reading never fails on any byte. A CR directly before
+// an LF is read as one LF (text mode); nothing else is translated.
+#include <clocale>
+#include <cstdio>
+#include <cwchar>
+
+// Opens a file by wide path (converted to UTF-8 bytes); mode "r" opens for reading text.
+FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
+
+// Line read: at most n-1 characters, stopping after an LF; NULL at end of file.
+wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream);
+// Character read: the next character, or 0xFFFF at end of file.
+unsigned int RvzGetWideChar(FILE* stream);
+
+// The runtime's own names, mapped onto the decoding above.
+#define fgetws RvzGetWideLine
+#define fgetwc RvzGetWideChar
+
+// Leading white space, optional sign, decimal digits; saturates at the int range.
+int _wtoi(const wchar_t* str);
+// Longest decimal prefix (sign, digits, locale decimal point, exponent), correctly rounded.
+double _wtof(const wchar_t* str);

@@ -1,0 +1,26 @@
+#pragma once
+// An ellipse, or its part from m_dStartParam to m_dEndParam.
+#include "shape/CShape.h"
+#include "shape/PolyData.h"
+
+class CEllipseShape : public CShape
+{
+public:
+    void Recalc() override;
+    CShape* Clone() const override;
+    void Move(double dx, double dy) override;
+    void Turn(double cx, double cy, double angle) override;
+
+    // The ellipse as points, at most 0.05 drawing units off the curve and at most 4096 points.
+    // A whole turn is closed without a repeated end point; a part is open with both ends.
+    // An end parameter below the start runs through 2*pi. m_nAux holds the count as well.
+    virtual void GetPolyData(POLYDATA& record);
+
+    double m_dCenterX = 0.0;
+    double m_dCenterY = 0.0;
+    double m_dMajor = 0.0;
+    double m_dMinor = 0.0;
+    double m_dAngle = 0.0;
+    double m_dStartParam = 0.0;
+    double m_dEndParam = 6.283185307179586;
+};
