@@ -98,8 +98,7 @@ int CKVDieDxf::Polygon()
     bool pending = false, dropFirstPoint = false;
     int read = diedxf::ReadEntityPairs(
         *this, shape,
-        [&]
-        {
+        [&] {
             return IsKeyword(m_strValue, L"SEQEND") ||
                    (m_nCode == 0 && !IsKeyword(m_strValue, L"VERTEX"));
         },

@@ -5,9 +5,7 @@
 
 using diedxf::IsKeyword;
 
-CKVDieDxf::CKVDieDxf() : m_nCode(0), m_szLine{}, m_pFile(nullptr)
-{
-}
+CKVDieDxf::CKVDieDxf() : m_nCode(0), m_szLine{}, m_pFile(nullptr) {}
 
 CKVDieDxf::~CKVDieDxf()
 {
