@@ -79,13 +79,26 @@ int CKVDxf::ReadInsert()
     {
         switch (m_nCode)
         {
-        case 2: blockName = m_strValue; break;
-        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
-        case 10: x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
-        case 20: y = _wtof(m_strValue) * m_Layers.m_dDxfScaleY; break;
-        case 50: degrees = _wtof(m_strValue); break;
-        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
-        default: break;
+        case 2:
+            blockName = m_strValue;
+            break;
+        case 8:
+            nameLayer = GetLayer(m_strValue, unusedColor);
+            break;
+        case 10:
+            x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            break;
+        case 20:
+            y = _wtof(m_strValue) * m_Layers.m_dDxfScaleY;
+            break;
+        case 50:
+            degrees = _wtof(m_strValue);
+            break;
+        case 62:
+            colorLayer = GetLayer(_wtoi(m_strValue));
+            break;
+        default:
+            break;
         }
         if (!ReadLabel())
             return 0;

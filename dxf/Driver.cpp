@@ -97,13 +97,22 @@ int CKVDxf::ReadLine()
     {
         switch (m_nCode)
         {
-        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
+        case 8:
+            nameLayer = GetLayer(m_strValue, unusedColor);
+            break;
         case 10:
-        case 11: x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
+        case 11:
+            x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            break;
         case 20:
-        case 21: line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 1); break;
-        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
-        default: break;
+        case 21:
+            line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 1);
+            break;
+        case 62:
+            colorLayer = GetLayer(_wtoi(m_strValue));
+            break;
+        default:
+            break;
         }
         if (!ReadLabel())
         {

@@ -10,14 +10,29 @@ int CKVDxf::ReadText()
     {
         switch (m_nCode)
         {
-        case 1: text->m_strText = m_strValue; break;
-        case 7: text->m_strStyle = m_strValue; break;
-        case 10: text->m_dX = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
-        case 20: text->m_dY = _wtof(m_strValue) * m_Layers.m_dDxfScaleY; break;
-        case 40: text->m_dHeight = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
-        case 41: text->m_dWidthFactor = _wtof(m_strValue); break;
-        case 50: text->m_dAngle = DegreesToRadians(_wtof(m_strValue)); break;
-        default: break;
+        case 1:
+            text->m_strText = m_strValue;
+            break;
+        case 7:
+            text->m_strStyle = m_strValue;
+            break;
+        case 10:
+            text->m_dX = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            break;
+        case 20:
+            text->m_dY = _wtof(m_strValue) * m_Layers.m_dDxfScaleY;
+            break;
+        case 40:
+            text->m_dHeight = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            break;
+        case 41:
+            text->m_dWidthFactor = _wtof(m_strValue);
+            break;
+        case 50:
+            text->m_dAngle = DegreesToRadians(_wtof(m_strValue));
+            break;
+        default:
+            break;
         }
         if (!ReadLabel())
         {
@@ -44,17 +59,38 @@ int CKVDxf::ReadImage()
         const double sx = m_Layers.m_dDxfScaleX, sy = m_Layers.m_dDxfScaleY;
         switch (m_nCode)
         {
-        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
-        case 10: px = _wtof(m_strValue) * sx; break;
-        case 20: py = _wtof(m_strValue) * sy; break;
-        case 11: ux = _wtof(m_strValue) * sx; break;
-        case 21: uy = _wtof(m_strValue) * sy; break;
-        case 12: vx = _wtof(m_strValue) * sx; break;
-        case 22: vy = _wtof(m_strValue) * sy; break;
-        case 13: width = _wtof(m_strValue); break;
-        case 23: height = _wtof(m_strValue); break;
-        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
-        default: break;
+        case 8:
+            nameLayer = GetLayer(m_strValue, unusedColor);
+            break;
+        case 10:
+            px = _wtof(m_strValue) * sx;
+            break;
+        case 20:
+            py = _wtof(m_strValue) * sy;
+            break;
+        case 11:
+            ux = _wtof(m_strValue) * sx;
+            break;
+        case 21:
+            uy = _wtof(m_strValue) * sy;
+            break;
+        case 12:
+            vx = _wtof(m_strValue) * sx;
+            break;
+        case 22:
+            vy = _wtof(m_strValue) * sy;
+            break;
+        case 13:
+            width = _wtof(m_strValue);
+            break;
+        case 23:
+            height = _wtof(m_strValue);
+            break;
+        case 62:
+            colorLayer = GetLayer(_wtoi(m_strValue));
+            break;
+        default:
+            break;
         }
         if (!ReadLabel())
         {

@@ -13,14 +13,14 @@ std::string DoorDrawing(const std::string& entities)
 {
     return Pairs({"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "8", "0", "2", "DOOR", "70", "0",
                   "10", "10", "20", "0"}) +
-           LinePairs("0", "10", "0", "20", "0") +
-           Pairs({"0", "ENDBLK", "0", "ENDSEC"}) + InEntities(entities);
+           LinePairs("0", "10", "0", "20", "0") + Pairs({"0", "ENDBLK", "0", "ENDSEC"}) +
+           InEntities(entities);
 }
 
 std::string Insert(const char* name, const char* angle, const char* extra = "41")
 {
-    return Pairs({"0", "INSERT", "8", "0", "2", name, "10", "100", "20", "50", "50", angle,
-                  extra, "2"});
+    return Pairs(
+        {"0", "INSERT", "8", "0", "2", name, "10", "100", "20", "50", "50", angle, extra, "2"});
 }
 
 CPolylineShape* Child(CKVDxf& dxf, INT_PTR insert, INT_PTR child)
@@ -57,14 +57,13 @@ TEST(DxfBlocks, InsertsPlaceTurnedCopiesAtScaleOne)
 
 TEST(DxfBlocks, BodyHoldsShapesReversedAndFirstDefinitionWins)
 {
-    Imported in(Pairs({"0", "BLOCK", "2", "B"}) + LinePairs("0", "0", "0", "1", "0") +
-                Pairs({"0", "TEXT", "1", "skipped", "0", "ELLIPSE", "8", "0"}) +
-                LinePairs("0", "0", "0", "2", "0") + LinePairs("0", "0", "0", "3", "0") +
-                Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "B"}) +
-                LinePairs("0", "0", "0", "9", "0") +
-                Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "EMPTY", "0", "TEXT", "1", "t", "0",
-                       "ENDBLK"}) +
-                InEntities(Insert("B", "0") + Insert("EMPTY", "0")));
+    Imported in(
+        Pairs({"0", "BLOCK", "2", "B"}) + LinePairs("0", "0", "0", "1", "0") +
+        Pairs({"0", "TEXT", "1", "skipped", "0", "ELLIPSE", "8", "0"}) +
+        LinePairs("0", "0", "0", "2", "0") + LinePairs("0", "0", "0", "3", "0") +
+        Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "B"}) + LinePairs("0", "0", "0", "9", "0") +
+        Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "EMPTY", "0", "TEXT", "1", "t", "0", "ENDBLK"}) +
+        InEntities(Insert("B", "0") + Insert("EMPTY", "0")));
     ASSERT_EQ(in.dxf.Read(), 1);
     ASSERT_EQ(in.dxf.m_arrBlock.GetSize(), 2);
     ASSERT_EQ(in.dxf.m_arrInsert.GetSize(), 1);

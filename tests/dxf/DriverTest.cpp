@@ -4,12 +4,12 @@
 
 TEST(DxfDriver, LineTakesLayerFromTableOrColour)
 {
-    Imported in(Pairs({"0", "LAYER", "2", "CUT", "62", "1"}) +
-                InEntities(LinePairs("CUT", "1", "2", "3", "4") +
-                           LinePairs("NOPE", "0", "0", "1", "1") +
-                           Pairs({"0", "LINE", "8", "NOPE", "62", "5", "10", "0", "20", "0", "11",
-                                  "1", "21", "1", "0", "LINE", "62", "0", "10", "0", "20", "0",
-                                  "11", "1", "21", "1"})));
+    Imported in(
+        Pairs({"0", "LAYER", "2", "CUT", "62", "1"}) +
+        InEntities(
+            LinePairs("CUT", "1", "2", "3", "4") + LinePairs("NOPE", "0", "0", "1", "1") +
+            Pairs({"0", "LINE", "8",  "NOPE", "62", "5", "10", "0", "20", "0", "11", "1", "21", "1",
+                   "0", "LINE", "62", "0",    "10", "0", "20", "0", "11", "1", "21", "1"})));
     ASSERT_EQ(in.dxf.Read(), 1);
     ASSERT_EQ(in.dxf.m_arrShape.GetSize(), 4);
     const int layers[] = {1, 0, 1, 1};
@@ -28,11 +28,10 @@ TEST(DxfDriver, LineTakesLayerFromTableOrColour)
 
 TEST(DxfDriver, DropsLinesWithoutLayerOrSecondPointAndSkipsUnknownTypes)
 {
-    Imported in(
-        InEntities(Pairs({"0", "LINE", "10", "0", "20", "0", "11", "1", "21", "1", "0", "line",
-                          "8", "L", "10", "5", "20", "5", "0", "POINT", "8", "L", "10", "1", "0",
-                          "MTEXT", "1", "LINE", "0", "LINE", "8", "L", "10", "1", "20", "2", "11",
-                          "3", "21", "4", "21", "5"})));
+    Imported in(InEntities(Pairs(
+        {"0",  "LINE", "10", "0", "20", "0",     "11", "1", "21", "1", "0",  "line",  "8",  "L",
+         "10", "5",    "20", "5", "0",  "POINT", "8",  "L", "10", "1", "0",  "MTEXT", "1",  "LINE",
+         "0",  "LINE", "8",  "L", "10", "1",     "20", "2", "11", "3", "21", "4",     "21", "5"})));
     in.dxf.m_Layers.m_dDxfScaleX = 2.0;
     in.dxf.m_Layers.m_dDxfScaleY = 3.0;
     ASSERT_EQ(in.dxf.Read(), 1);

@@ -22,8 +22,8 @@ TEST(DxfLayerTable, KeepsVisibleUnfrozenEntriesWithTheirColour)
                        "2", "BLOCKS", "0", "ENDSEC"}));
     ASSERT_EQ(in.dxf.ReadLayer(), 1);
     EXPECT_EQ(in.dxf.m_strValue, L"BLOCKS");
-    const wchar_t* expected[] = {L"WALLS007", L"LOCKED000", L"BOTH002", L"A001", L"A002",
-                                 L"BIG1000"};
+    const wchar_t* expected[] = {L"WALLS007", L"LOCKED000", L"BOTH002",
+                                 L"A001",     L"A002",      L"BIG1000"};
     ASSERT_EQ(in.dxf.m_arrLayer.GetSize(), 6);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(in.dxf.m_arrLayer[i], expected[i]);

@@ -35,10 +35,11 @@ TEST(DxfPairReader, OpenOfMissingPathFails)
 
 TEST(DxfPairReader, SecondOpenDropsBlocksAndLayersButKeepsOutput)
 {
-    Imported in(Pairs({"0", "LAYER", "2", "A", "62", "1", "0", "BLOCK", "2", "B", "0", "LINE",
-                       "8", "A", "10", "0", "20", "0", "11", "1", "21", "1", "0", "ENDBLK"}) +
-                InEntities(LinePairs("A", "0", "0", "1", "1") +
-                           Pairs({"0", "INSERT", "2", "B", "8", "A"})));
+    Imported in(
+        Pairs({"0", "LAYER", "2",  "A", "62", "1", "0",  "BLOCK", "2",  "B", "0", "LINE",
+               "8", "A",     "10", "0", "20", "0", "11", "1",     "21", "1", "0", "ENDBLK"}) +
+        InEntities(LinePairs("A", "0", "0", "1", "1") +
+                   Pairs({"0", "INSERT", "2", "B", "8", "A"})));
     ASSERT_EQ(in.dxf.Read(), 1);
     ASSERT_EQ(in.dxf.m_arrLayer.GetSize(), 1);
     ASSERT_EQ(in.dxf.m_arrBlock.GetSize(), 1);

@@ -5,9 +5,9 @@
 TEST(DxfText, KeepsFieldsOnLayerFiveAndScalesHeightByX)
 {
     Imported in(Pairs({"0", "LAYER", "2", "T", "62", "1"}) +
-                InEntities(Pairs({"0", "TEXT", "8", "T", "62", "3", "1", "   Hello", "7",
-                                  "ROMANS", "10", "5", "20", "7", "40", "2.5", "41", "0.8", "50",
-                                  "90", "0", "TEXT"})));
+                InEntities(Pairs({"0",  "TEXT",   "8",  "T",  "62", "3",   "1",  "   Hello",
+                                  "7",  "ROMANS", "10", "5",  "20", "7",   "40", "2.5",
+                                  "41", "0.8",    "50", "90", "0",  "TEXT"})));
     in.dxf.m_Layers.m_dDxfScaleX = 2.0;
     in.dxf.m_Layers.m_dDxfScaleY = 3.0;
     ASSERT_EQ(in.dxf.Read(), 1);
@@ -28,11 +28,11 @@ TEST(DxfText, KeepsFieldsOnLayerFiveAndScalesHeightByX)
 TEST(DxfImage, OutlineIsTheClosedFourCornerBox)
 {
     Imported in(InEntities(
-        Pairs({"0", "IMAGE", "8", "0", "10", "10", "20", "20", "11", "0.5", "21", "0", "12", "0",
-               "22", "0.5", "13", "100", "23", "40", "0", "IMAGE", "62", "2", "11", "0", "21",
-               "0.5", "12", "-0.5", "22", "0", "13", "100", "23", "40", "0", "IMAGE", "8", "0",
-               "13", "100", "23", "0", "0", "IMAGE", "8", "0", "11", "1", "22", "1", "0",
-               "IMAGE", "13", "100", "23", "40"})));
+        Pairs({"0",  "IMAGE", "8",  "0",   "10", "10",    "20", "20",  "11", "0.5",   "21", "0",
+               "12", "0",     "22", "0.5", "13", "100",   "23", "40",  "0",  "IMAGE", "62", "2",
+               "11", "0",     "21", "0.5", "12", "-0.5",  "22", "0",   "13", "100",   "23", "40",
+               "0",  "IMAGE", "8",  "0",   "13", "100",   "23", "0",   "0",  "IMAGE", "8",  "0",
+               "11", "1",     "22", "1",   "0",  "IMAGE", "13", "100", "23", "40"})));
     ASSERT_EQ(in.dxf.Read(), 1);
     ASSERT_EQ(in.dxf.m_arrShape.GetSize(), 2);
     const double xs[2][4] = {{10, 60, 60, 10}, {0, 0, -20, -20}};
