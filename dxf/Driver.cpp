@@ -25,6 +25,27 @@ void StoreByLayerRule(CKVDxf& dxf, CShape* shape, int nameLayer, int colorLayer)
     (dxf.m_bInBlock ? dxf.m_arrTemp : dxf.m_arrShape).Add(shape);
 }
 
+EntityReader FindEntityReader(const CString& value, bool blockEntitiesOnly)
+{
+    // The first six rows are the entity types a block definition may hold.
+    static const struct
+    {
+        const wchar_t* name;
+        EntityReader reader;
+    } kDispatch[] = {
+        {L"LINE", &CKVDxf::ReadLine},       {L"POLYLINE", &CKVDxf::ReadLWPolyline},
+        {L"SPLINE", &CKVDxf::ReadSpline},   {L"LWPOLYLINE", &CKVDxf::ReadLWPolyline},
+        {L"CIRCLE", &CKVDxf::ReadCircle},   {L"ARC", &CKVDxf::ReadArc},
+        {L"ELLIPSE", &CKVDxf::ReadEllipse}, {L"INSERT", &CKVDxf::ReadInsert},
+        {L"IMAGE", &CKVDxf::ReadImage},     {L"TEXT", &CKVDxf::ReadText},
+    };
+    const size_t rows = blockEntitiesOnly ? 6 : sizeof(kDispatch) / sizeof(kDispatch[0]);
+    for (size_t i = 0; i < rows; ++i)
+        if (value.CompareNoCase(kDispatch[i].name) == 0)
+            return kDispatch[i].reader;
+    return nullptr;
+}
+
 int CKVDxf::Read()
 {
     if (!ReadLabel())
@@ -54,27 +75,9 @@ int CKVDxf::ReadEntities()
     while (m_strValue.CompareNoCase(L"ENTITIES") != 0)
         if (!ReadLabel())
             return 0;
-    typedef int (CKVDxf::*Reader)();
-    static const struct
-    {
-        const wchar_t* name;
-        Reader reader;
-    } kDispatch[] = {
-        {L"LINE", &CKVDxf::ReadLine},       {L"POLYLINE", &CKVDxf::ReadLWPolyline},
-        {L"SPLINE", &CKVDxf::ReadSpline},   {L"LWPOLYLINE", &CKVDxf::ReadLWPolyline},
-        {L"CIRCLE", &CKVDxf::ReadCircle},   {L"ARC", &CKVDxf::ReadArc},
-        {L"ELLIPSE", &CKVDxf::ReadEllipse}, {L"INSERT", &CKVDxf::ReadInsert},
-        {L"IMAGE", &CKVDxf::ReadImage},     {L"TEXT", &CKVDxf::ReadText},
-    };
     for (;;)
     {
-        Reader reader = nullptr;
-        for (const auto& entry : kDispatch)
-            if (m_strValue.CompareNoCase(entry.name) == 0)
-            {
-                reader = entry.reader;
-                break;
-            }
+        EntityReader reader = FindEntityReader(m_strValue, false);
         if (!(reader ? (this->*reader)() : SkipToNextEntity(*this)))
             return 0;
         if (m_strValue.CompareNoCase(L"ENDSEC") == 0)
@@ -94,13 +97,22 @@ int CKVDxf::ReadLine()
     {
         switch (m_nCode)
         {
-        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
+        case 8:
+            nameLayer = GetLayer(m_strValue, unusedColor);
+            break;
         case 10:
-        case 11: x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
+        case 11:
+            x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            break;
         case 20:
-        case 21: line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 1); break;
-        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
-        default: break;
+        case 21:
+            line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 1);
+            break;
+        case 62:
+            colorLayer = GetLayer(_wtoi(m_strValue));
+            break;
+        default:
+            break;
         }
         if (!ReadLabel())
         {

@@ -10,6 +10,12 @@ int SkipToNextEntity(CKVDxf& dxf);
 // inside a block definition, else to m_arrShape.
 void StoreByLayerRule(CKVDxf& dxf, CShape* shape, int nameLayer, int colorLayer);
 
+typedef int (CKVDxf::*EntityReader)();
+
+// The reader of an entity type name, or null for a type that is passed over; a block
+// definition reads only LINE, POLYLINE, SPLINE, LWPOLYLINE, CIRCLE and ARC.
+EntityReader FindEntityReader(const CString& value, bool blockEntitiesOnly);
+
 // Degrees as a file gives them, to radians: divided by 180.0 first, then times pi.
 inline double DegreesToRadians(double degrees)
 {

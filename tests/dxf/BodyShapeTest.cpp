@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "shape/Shape.h"
+
+TEST(DxfBodyShape, CopyIsDeepAndMovesAndTurnsWithItsBase)
+{
+    CBodyShape body;
+    body.m_strName = L"DOOR";
+    body.m_dBaseX = 10.0;
+    auto* line = new CPolylineShape;
+    line->Add(10.0, 0.0, 1);
+    line->Add(20.0, 0.0, 1);
+    body.m_arrShape.Add(line);
+
+    CBodyShape* copy = body.CopyBodyShape();
+    ASSERT_EQ(copy->m_arrShape.GetSize(), 1);
+    auto* copied = static_cast<CPolylineShape*>(copy->m_arrShape[0]);
+    ASSERT_NE(copied, line);
+    EXPECT_EQ(copy->m_strName, L"DOOR");
+
+    copy->Offset(90.0, 50.0);
+    copy->Rotate(100.0, 50.0, 3.141592653589793 / 2);
+    EXPECT_NEAR(copy->m_dBaseX, 100.0, 1e-9);
+    EXPECT_NEAR(copy->m_dBaseY, 50.0, 1e-9);
+    EXPECT_NEAR(copied->m_pX[1], 100.0, 1e-9);
+    EXPECT_NEAR(copied->m_pY[1], 60.0, 1e-9);
+    EXPECT_EQ(line->m_pX[1], 20.0); // the original stays put
+    delete copy;
+}
