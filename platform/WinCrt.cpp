@@ -34,8 +34,6 @@ void AppendUtf8(std::string& out, unsigned int cp)
     }
 }
 
-const unsigned int kEndOfFile = 0xFFFFFFFFu;
-
 // Bounds of the second byte of a UTF-8 sequence, which exclude overlong forms and surrogates.
 bool SecondByteFits(int lead, int b)
 {
@@ -50,13 +48,10 @@ bool SecondByteFits(int lead, int b)
     return b >= 0x80 && b <= 0xBF;
 }
 
-// Decodes one character; kEndOfFile when the stream is exhausted.
+// Decodes the character that starts with byte b0 (never EOF).
 // Bytes of a broken sequence are pushed back (glibc and the BSDs take several) and reread.
-unsigned int DecodeChar(FILE* f)
+unsigned int DecodeFrom(int b0, FILE* f)
 {
-    int b0 = getc_unlocked(f);
-    if (b0 == EOF)
-        return kEndOfFile;
     if (b0 < 0x80)
     {
         if (b0 != '\r')
@@ -161,9 +156,11 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
     int count = 0;
     while (count < n - 1)
     {
-        unsigned int c = DecodeChar(stream);
-        if (c == kEndOfFile)
+        int b = getc_unlocked(stream);
+        if (b == EOF)
             break;
+        // Plain ASCII other than CR needs no decoding: the bulk of every drawing.
+        unsigned int c = b < 0x80 && b != '\r' ? static_cast<unsigned int>(b) : DecodeFrom(b, stream);
         buffer[count++] = static_cast<wchar_t>(c);
         if (c == '\n')
             break;
@@ -176,8 +173,8 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
 
 unsigned int RvzGetWideChar(FILE* stream)
 {
-    unsigned int c = stream ? DecodeChar(stream) : kEndOfFile;
-    return c == kEndOfFile ? 0xFFFFu : c;
+    int b = stream ? getc_unlocked(stream) : EOF;
+    return b == EOF ? 0xFFFFu : DecodeFrom(b, stream);
 }
 
 int _wtoi(const wchar_t* str)
