@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#if __has_include(<langinfo.h>)
+#include <langinfo.h>
+#define RVZ_HAVE_LANGINFO 1
+#endif
 
 namespace
 {
@@ -109,6 +113,17 @@ const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The current C locale's decimal point, asked for afresh each time since setlocale may change it.
+wchar_t DecimalPoint()
+{
+#ifdef RVZ_HAVE_LANGINFO
+    const char* point = nl_langinfo(RADIXCHAR); // the same string, without filling an lconv
+#else
+    const char* point = std::localeconv()->decimal_point;
+#endif
+    return point && point[0] ? static_cast<wchar_t>(static_cast<unsigned char>(point[0])) : L'.';
+}
+
 double ParseWithStrtod(const wchar_t* begin, const wchar_t* end)
 {
     char small[128];
@@ -209,10 +224,6 @@ double _wtof(const wchar_t* str)
     if (*p == L'+' || *p == L'-')
         negative = *p++ == L'-';
 
-    const char* point = std::localeconv()->decimal_point;
-    wchar_t decimalPoint = point && point[0] ? static_cast<wchar_t>(
-                                                   static_cast<unsigned char>(point[0]))
-                                             : L'.';
     unsigned long long mantissa = 0;
     int significant = 0; // digits held in the mantissa, leading zeros excluded
     int fractionDigits = 0;
@@ -230,7 +241,7 @@ double _wtof(const wchar_t* str)
         else
             truncated = true;
     }
-    if (*p == decimalPoint)
+    if (*p != L'\0' && *p == DecimalPoint())
     {
         ++p;
         for (; IsDigit(*p); ++p)
