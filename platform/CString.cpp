@@ -38,7 +38,17 @@ CString& CString::operator+=(wchar_t ch)
 
 CString& CString::Trim()
 {
-    return TrimRight().TrimLeft();
+    size_t end = m_str.size();
+    while (end > 0 && IsCrtSpace(m_str[end - 1]))
+        --end;
+    size_t begin = 0;
+    while (begin < end && IsCrtSpace(m_str[begin]))
+        ++begin;
+    if (begin == 0)
+        m_str.resize(end); // the usual case, a value with only its line end to drop
+    else
+        m_str.assign(m_str, begin, end - begin);
+    return *this;
 }
 
 CString& CString::TrimLeft()

@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#if __has_include(<langinfo.h>)
+#include <langinfo.h>
+#define RVZ_HAVE_LANGINFO 1
+#endif
 
 namespace
 {
@@ -34,8 +38,6 @@ void AppendUtf8(std::string& out, unsigned int cp)
     }
 }
 
-const unsigned int kEndOfFile = 0xFFFFFFFFu;
-
 // Bounds of the second byte of a UTF-8 sequence, which exclude overlong forms and surrogates.
 bool SecondByteFits(int lead, int b)
 {
@@ -50,13 +52,10 @@ bool SecondByteFits(int lead, int b)
     return b >= 0x80 && b <= 0xBF;
 }
 
-// Decodes one character; kEndOfFile when the stream is exhausted.
+// Decodes the character that starts with byte b0 (never EOF).
 // Bytes of a broken sequence are pushed back (glibc and the BSDs take several) and reread.
-unsigned int DecodeChar(FILE* f)
+unsigned int DecodeFrom(int b0, FILE* f)
 {
-    int b0 = getc_unlocked(f);
-    if (b0 == EOF)
-        return kEndOfFile;
     if (b0 < 0x80)
     {
         if (b0 != '\r')
@@ -114,6 +113,17 @@ const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The current C locale's decimal point, asked for afresh each time since setlocale may change it.
+wchar_t DecimalPoint()
+{
+#ifdef RVZ_HAVE_LANGINFO
+    const char* point = nl_langinfo(RADIXCHAR); // the same string, without filling an lconv
+#else
+    const char* point = std::localeconv()->decimal_point;
+#endif
+    return point && point[0] ? static_cast<wchar_t>(static_cast<unsigned char>(point[0])) : L'.';
+}
+
 double ParseWithStrtod(const wchar_t* begin, const wchar_t* end)
 {
     char small[128];
@@ -161,9 +171,11 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
     int count = 0;
     while (count < n - 1)
     {
-        unsigned int c = DecodeChar(stream);
-        if (c == kEndOfFile)
+        int b = getc_unlocked(stream);
+        if (b == EOF)
             break;
+        // Plain ASCII other than CR needs no decoding: the bulk of every drawing.
+        unsigned int c = b < 0x80 && b != '\r' ? static_cast<unsigned int>(b) : DecodeFrom(b, stream);
         buffer[count++] = static_cast<wchar_t>(c);
         if (c == '\n')
             break;
@@ -176,8 +188,8 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
 
 unsigned int RvzGetWideChar(FILE* stream)
 {
-    unsigned int c = stream ? DecodeChar(stream) : kEndOfFile;
-    return c == kEndOfFile ? 0xFFFFu : c;
+    int b = stream ? getc_unlocked(stream) : EOF;
+    return b == EOF ? 0xFFFFu : DecodeFrom(b, stream);
 }
 
 int _wtoi(const wchar_t* str)
@@ -212,10 +224,6 @@ double _wtof(const wchar_t* str)
     if (*p == L'+' || *p == L'-')
         negative = *p++ == L'-';
 
-    const char* point = std::localeconv()->decimal_point;
-    wchar_t decimalPoint = point && point[0] ? static_cast<wchar_t>(
-                                                   static_cast<unsigned char>(point[0]))
-                                             : L'.';
     unsigned long long mantissa = 0;
     int significant = 0; // digits held in the mantissa, leading zeros excluded
     int fractionDigits = 0;
@@ -233,7 +241,7 @@ double _wtof(const wchar_t* str)
         else
             truncated = true;
     }
-    if (*p == decimalPoint)
+    if (*p != L'\0' && *p == DecimalPoint())
     {
         ++p;
         for (; IsDigit(*p); ++p)

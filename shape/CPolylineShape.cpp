@@ -48,7 +48,7 @@ void CPolylineShape::Add(double x, double y, int /*nFlag*/)
         m_nCount = 0;
     int capacity = m_pX == m_pOwnX ? m_nCapacity : m_nCount;
     if (m_nCount >= capacity)
-        Reserve(std::max(8, m_nCount + m_nCount / 2 + 1));
+        Reserve(std::max(2, m_nCount + m_nCount / 2 + 1)); // a line's two points fit the first
     m_pX[m_nCount] = x;
     m_pY[m_nCount] = y;
     ++m_nCount;
