@@ -1,0 +1,94 @@
+#include "dxf/Bulge.h"
+#include "dxf/CKVDxf.h"
+#include "dxf/EntityRules.h"
+
+namespace
+{
+bool IsSeqEnd(const CString& value)
+{
+    return value.CompareNoCase(L"SEQEND") == 0;
+}
+
+// Both polyline forms: the header and its VERTEX records up to SEQEND, or the compact record
+// up to the next entity. Bulges bend the segment after their vertex only when withBulges.
+int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
+{
+    if (!dxf.ReadLabel())
+        return 0;
+    auto* line = new CPolylineShape;
+    line->m_bClose = 0;
+    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    bool layerResolved = false, bulgePending = false, skipNextY = false;
+    double x = 0.0; // a y before any x pairs with x 0
+    double bulge = 0.0;
+    bool ended = IsSeqEnd(dxf.m_strValue);
+    while (!ended && !(dxf.m_nCode == 0 && dxf.m_strValue.CompareNoCase(L"VERTEX") != 0))
+    {
+        switch (dxf.m_nCode)
+        {
+        case 8:
+            if (!layerResolved)
+                nameLayer = dxf.GetLayer(dxf.m_strValue, unusedColor);
+            layerResolved = true;
+            break;
+        case 10: x = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleX; break;
+        case 20:
+        {
+            double y = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleY;
+            if (skipNextY)
+                skipNextY = false; // the header's dummy point
+            else if (bulgePending)
+            {
+                bulgePending = false;
+                TessellateBulge(line, bulge, x, y);
+            }
+            else
+                line->Add(x, y, 1);
+            break;
+        }
+        case 42:
+            if (withBulges)
+            {
+                bulge = _wtof(dxf.m_strValue);
+                bulgePending = true;
+            }
+            break;
+        case 62: colorLayer = dxf.GetLayer(_wtoi(dxf.m_strValue)); break;
+        case 66:
+            if (_wtoi(dxf.m_strValue) == 1)
+                skipNextY = true;
+            break;
+        case 70:
+            if (_wtoi(dxf.m_strValue) == 1)
+                line->m_bClose = 1;
+            break;
+        default: break;
+        }
+        if (!dxf.ReadLabel())
+        {
+            delete line;
+            return 0;
+        }
+        ended = IsSeqEnd(dxf.m_strValue);
+    }
+    if (line->m_nCount < 2)
+    {
+        delete line;
+        return 1;
+    }
+    if (line->m_bClose == 1 && bulgePending)
+        TessellateBulge(line, bulge, line->m_pX[0], line->m_pY[0]);
+    StoreByLayerRule(dxf, line, nameLayer, colorLayer);
+    return 1;
+}
+} // namespace
+
+int CKVDxf::ReadLWPolyline()
+{
+    return ReadPolylineEntity(*this, true);
+}
+
+int CKVDxf::ReadPolyline()
+{
+    return ReadPolylineEntity(*this, false);
+}

@@ -1,0 +1,59 @@
+#include <vector>
+
+#include "dxf/CKVDxf.h"
+#include "dxf/EntityRules.h"
+
+int CKVDxf::ReadSpline()
+{
+    if (!ReadLabel())
+        return 0;
+    auto* line = new CPolylineShape;
+    line->m_bClose = 0;
+    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    int degree = 3, closed = 0;
+    double x = 0.0; // a y before any x pairs with x 0
+    // The list grows as groups 40 arrive, so a wild count in group 72 reserves nothing.
+    bool hasKnots = false;
+    long long knotCount = 0;
+    std::vector<double> knots;
+    while (m_nCode != 0)
+    {
+        switch (m_nCode)
+        {
+        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
+        case 10: x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
+        case 20: line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 0); break;
+        case 40:
+            if (hasKnots && static_cast<long long>(knots.size()) < knotCount)
+                knots.push_back(_wtof(m_strValue));
+            break;
+        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
+        case 70: closed = _wtoi(m_strValue) % 2; break;
+        case 71: degree = _wtoi(m_strValue); break;
+        case 72:
+            knotCount = _wtoi(m_strValue);
+            hasKnots = knotCount >= 0;
+            knots.clear();
+            break;
+        default: break;
+        }
+        if (!ReadLabel())
+        {
+            delete line;
+            return 0;
+        }
+    }
+    if (line->m_nCount < 2 || (colorLayer == -1 && nameLayer == -1))
+    {
+        delete line;
+        return 1;
+    }
+    if (hasKnots)
+        line->BasicSpline(degree, static_cast<int>(knots.size()), knots.data());
+    else
+        line->BasicSpline(degree);
+    // The curve is made open; the flag only says how the finished points join.
+    line->m_bClose = closed;
+    StoreByLayerRule(*this, line, nameLayer, colorLayer);
+    return 1;
+}
