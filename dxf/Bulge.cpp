@@ -79,6 +79,12 @@ void Walk(std::vector<double>& xs, std::vector<double>& ys, double cx, double cy
         ys.push_back(cy + r * std::sin(at));
     }
 }
+// Whole steps in a sweep; a sweep that is not a number (an overflowed centre) has none.
+long long WholeSteps(double sweep, double step)
+{
+    double steps = sweep / step;
+    return steps >= 0 && steps < 1e15 ? static_cast<long long>(steps) : 0;
+}
 } // namespace
 
 void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
@@ -117,7 +123,7 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
     {
         if (aStart > aEnd)
             aEnd += kTwoPi;
-        long long n = static_cast<long long>((aEnd - aStart) / step) + 2;
+        long long n = WholeSteps(aEnd - aStart, step) + 2;
         if (n <= 1)
             return appendEnd();
         Walk(xs, ys, centre.x, centre.y, r, aStart, aEnd, step, n);
@@ -128,7 +134,7 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
     {
         if (aEnd > aStart)
             aStart += kTwoPi;
-        long long n = static_cast<long long>((aStart - aEnd) / step) + 1;
+        long long n = WholeSteps(aStart - aEnd, step) + 1;
         if (n <= 1)
             return appendEnd();
         Walk(xs, ys, centre.x, centre.y, r, aEnd, aStart, step, n);

@@ -5,7 +5,7 @@
 
 class CKVDxf
 {
-public:
+  public:
     CKVDxf();
     ~CKVDxf();
     CKVDxf(const CKVDxf&) = delete;

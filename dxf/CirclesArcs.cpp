@@ -25,10 +25,18 @@ int ReadCircleEntity(CKVDxf& dxf, bool isCircle)
     {
         switch (dxf.m_nCode)
         {
-        case 8: nameLayer = dxf.GetLayer(dxf.m_strValue, unusedColor); break;
-        case 10: circle->m_dCenterX = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleX; break;
-        case 20: circle->m_dCenterY = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleY; break;
-        case 40: circle->m_dRadius = _wtof(dxf.m_strValue); break;
+        case 8:
+            nameLayer = dxf.GetLayer(dxf.m_strValue, unusedColor);
+            break;
+        case 10:
+            circle->m_dCenterX = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleX;
+            break;
+        case 20:
+            circle->m_dCenterY = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleY;
+            break;
+        case 40:
+            circle->m_dRadius = _wtof(dxf.m_strValue);
+            break;
         case 50:
             if (!isCircle)
                 circle->m_dStartAngle = DegreesToRadians(_wtof(dxf.m_strValue));
@@ -37,8 +45,11 @@ int ReadCircleEntity(CKVDxf& dxf, bool isCircle)
             if (!isCircle)
                 circle->m_dEndAngle = DegreesToRadians(_wtof(dxf.m_strValue));
             break;
-        case 62: colorLayer = dxf.GetLayer(_wtoi(dxf.m_strValue)); break;
-        default: break;
+        case 62:
+            colorLayer = dxf.GetLayer(_wtoi(dxf.m_strValue));
+            break;
+        default:
+            break;
         }
         if (isCircle && dxf.m_nCode == 40)
             break;

@@ -13,7 +13,7 @@ int SkipToNextEntity(CKVDxf& dxf)
 
 void StoreByLayerRule(CKVDxf& dxf, CShape* shape, int nameLayer, int colorLayer)
 {
-    int layer = colorLayer != -1 ? colorLayer : nameLayer;
+    int layer = LayerByRule(nameLayer, colorLayer);
     if (layer == -1)
     {
         delete shape;

@@ -40,16 +40,35 @@ int CKVDxf::ReadEllipse()
     {
         switch (m_nCode)
         {
-        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
-        case 10: ellipse->m_dCenterX = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
-        case 20: ellipse->m_dCenterY = _wtof(m_strValue) * m_Layers.m_dDxfScaleY; break;
-        case 11: axisX = _wtof(m_strValue); break;
-        case 21: axisY = _wtof(m_strValue); break;
-        case 40: ratio = _wtof(m_strValue); break;
-        case 41: ellipse->m_dStartParam = _wtof(m_strValue); break;
-        case 42: ellipse->m_dEndParam = _wtof(m_strValue); break;
-        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
-        default: break;
+        case 8:
+            nameLayer = GetLayer(m_strValue, unusedColor);
+            break;
+        case 10:
+            ellipse->m_dCenterX = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            break;
+        case 20:
+            ellipse->m_dCenterY = _wtof(m_strValue) * m_Layers.m_dDxfScaleY;
+            break;
+        case 11:
+            axisX = _wtof(m_strValue);
+            break;
+        case 21:
+            axisY = _wtof(m_strValue);
+            break;
+        case 40:
+            ratio = _wtof(m_strValue);
+            break;
+        case 41:
+            ellipse->m_dStartParam = _wtof(m_strValue);
+            break;
+        case 42:
+            ellipse->m_dEndParam = _wtof(m_strValue);
+            break;
+        case 62:
+            colorLayer = GetLayer(_wtoi(m_strValue));
+            break;
+        default:
+            break;
         }
         if (!ReadLabel())
         {
@@ -57,8 +76,7 @@ int CKVDxf::ReadEllipse()
             return 0;
         }
     }
-    int layer = colorLayer != -1 ? colorLayer : nameLayer;
-    if (layer == -1)
+    if (LayerByRule(nameLayer, colorLayer) == -1)
     {
         delete ellipse;
         return 1;

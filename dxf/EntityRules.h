@@ -5,9 +5,15 @@
 // Reads pairs, at least one, until the group code is 0; 0 when a read fails.
 int SkipToNextEntity(CKVDxf& dxf);
 
-// The layer-and-colour rule: the colour layer wins over the name layer; a shape with neither
-// is deleted. A kept shape gets the layer, line class 1 and Recalc, and goes to m_arrTemp
-// inside a block definition, else to m_arrShape.
+// The layer-and-colour rule: the colour layer wins over the name layer; -1 when neither.
+inline int LayerByRule(int nameLayer, int colorLayer)
+{
+    return colorLayer != -1 ? colorLayer : nameLayer;
+}
+
+// Stores a shape by the layer-and-colour rule; a shape with neither layer is deleted. A kept shape
+// gets the layer, line class 1 and Recalc, and goes to m_arrTemp inside a block definition, else to
+// m_arrShape.
 void StoreByLayerRule(CKVDxf& dxf, CShape* shape, int nameLayer, int colorLayer);
 
 typedef int (CKVDxf::*EntityReader)();

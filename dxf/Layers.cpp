@@ -11,13 +11,18 @@ int CKVDxf::AddLayer()
     {
         switch (m_nCode)
         {
-        case 2: name = m_strValue; break;
-        case 62: color = _wtoi(m_strValue); break;
+        case 2:
+            name = m_strValue;
+            break;
+        case 62:
+            color = _wtoi(m_strValue);
+            break;
         case 70:
             if (_wtoi(m_strValue) == 1)
                 accepted = 0;
             break;
-        default: break;
+        default:
+            break;
         }
         if (!ReadLabel())
             return 0;

@@ -1,4 +1,3 @@
-#include "dxf/Bulge.h"
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
 
@@ -31,7 +30,9 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
                 nameLayer = dxf.GetLayer(dxf.m_strValue, unusedColor);
             layerResolved = true;
             break;
-        case 10: x = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleX; break;
+        case 10:
+            x = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleX;
+            break;
         case 20:
         {
             double y = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleY;
@@ -40,7 +41,7 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
             else if (bulgePending)
             {
                 bulgePending = false;
-                TessellateBulge(line, bulge, x, y);
+                dxf.CalcTuEx(line, bulge, x, y);
             }
             else
                 line->Add(x, y, 1);
@@ -53,7 +54,9 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
                 bulgePending = true;
             }
             break;
-        case 62: colorLayer = dxf.GetLayer(_wtoi(dxf.m_strValue)); break;
+        case 62:
+            colorLayer = dxf.GetLayer(_wtoi(dxf.m_strValue));
+            break;
         case 66:
             if (_wtoi(dxf.m_strValue) == 1)
                 skipNextY = true;
@@ -62,7 +65,8 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
             if (_wtoi(dxf.m_strValue) == 1)
                 line->m_bClose = 1;
             break;
-        default: break;
+        default:
+            break;
         }
         if (!dxf.ReadLabel())
         {
@@ -77,7 +81,7 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
         return 1;
     }
     if (line->m_bClose == 1 && bulgePending)
-        TessellateBulge(line, bulge, line->m_pX[0], line->m_pY[0]);
+        dxf.CalcTuEx(line, bulge, line->m_pX[0], line->m_pY[0]);
     StoreByLayerRule(dxf, line, nameLayer, colorLayer);
     return 1;
 }

@@ -18,9 +18,7 @@ void DeleteAll(CObArray& shapes)
 }
 } // namespace
 
-CKVDxf::CKVDxf() : m_pFile(nullptr), m_nReserved(1), m_bInBlock(0)
-{
-}
+CKVDxf::CKVDxf() : m_pFile(nullptr), m_nReserved(1), m_bInBlock(0) {}
 
 CKVDxf::~CKVDxf()
 {

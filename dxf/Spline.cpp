@@ -20,22 +20,35 @@ int CKVDxf::ReadSpline()
     {
         switch (m_nCode)
         {
-        case 8: nameLayer = GetLayer(m_strValue, unusedColor); break;
-        case 10: x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX; break;
-        case 20: line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 0); break;
+        case 8:
+            nameLayer = GetLayer(m_strValue, unusedColor);
+            break;
+        case 10:
+            x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            break;
+        case 20:
+            line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 0);
+            break;
         case 40:
             if (hasKnots && static_cast<long long>(knots.size()) < knotCount)
                 knots.push_back(_wtof(m_strValue));
             break;
-        case 62: colorLayer = GetLayer(_wtoi(m_strValue)); break;
-        case 70: closed = _wtoi(m_strValue) % 2; break;
-        case 71: degree = _wtoi(m_strValue); break;
+        case 62:
+            colorLayer = GetLayer(_wtoi(m_strValue));
+            break;
+        case 70:
+            closed = _wtoi(m_strValue) % 2;
+            break;
+        case 71:
+            degree = _wtoi(m_strValue);
+            break;
         case 72:
             knotCount = _wtoi(m_strValue);
             hasKnots = knotCount >= 0;
             knots.clear();
             break;
-        default: break;
+        default:
+            break;
         }
         if (!ReadLabel())
         {
@@ -43,7 +56,7 @@ int CKVDxf::ReadSpline()
             return 0;
         }
     }
-    if (line->m_nCount < 2 || (colorLayer == -1 && nameLayer == -1))
+    if (line->m_nCount < 2 || LayerByRule(nameLayer, colorLayer) == -1)
     {
         delete line;
         return 1;
