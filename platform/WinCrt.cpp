@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include <sys/stat.h>
 #if __has_include(<langinfo.h>)
 #include <langinfo.h>
 #define RVZ_HAVE_LANGINFO 1
@@ -67,9 +69,10 @@ unsigned int DecodeFrom(int b0, FILE* f)
             ungetc(next, f);
         return '\r';
     }
-    int extra = b0 >= 0xC2 && b0 <= 0xDF ? 1 : b0 >= 0xE0 && b0 <= 0xEF ? 2
-                : b0 >= 0xF0 && b0 <= 0xF4                           ? 3
-                                                                     : 0;
+    int extra = b0 >= 0xC2 && b0 <= 0xDF   ? 1
+                : b0 >= 0xE0 && b0 <= 0xEF ? 2
+                : b0 >= 0xF0 && b0 <= 0xF4 ? 3
+                                           : 0;
     if (extra == 0)
         return static_cast<unsigned int>(b0);
     int seen[3];
@@ -146,21 +149,39 @@ double ParseWithStrtod(const wchar_t* begin, const wchar_t* end)
 
 } // namespace
 
+std::string RvzUtf8FromWide(const wchar_t* text)
+{
+    std::string bytes;
+    for (const wchar_t* p = text; *p; ++p)
+    {
+        unsigned int cp = static_cast<unsigned int>(*p);
+        AppendUtf8(bytes, cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? 0xFFFDu : cp);
+    }
+    return bytes;
+}
+
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode)
 {
     if (!path || !mode)
         return nullptr;
-    std::string bytes;
-    for (const wchar_t* p = path; *p; ++p)
-        AppendUtf8(bytes, static_cast<unsigned int>(*p));
+    const std::string bytes = RvzUtf8FromWide(path);
     std::string m;
     for (const wchar_t* p = mode; *p; ++p)
         if (*p != L't' && *p != L'b')
             m += static_cast<char>(*p);
     m += 'b';
     FILE* f = std::fopen(bytes.c_str(), m.c_str());
-    if (f)
-        std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
+    if (!f)
+        return nullptr;
+    // A directory is no file to read, as on Windows, where opening one fails.
+    struct stat info;
+    if (fstat(fileno(f), &info) == 0 && S_ISDIR(info.st_mode))
+    {
+        std::fclose(f);
+        errno = EACCES;
+        return nullptr;
+    }
+    std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
     return f;
 }
 
@@ -175,7 +196,8 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
         if (b == EOF)
             break;
         // Plain ASCII other than CR needs no decoding: the bulk of every drawing.
-        unsigned int c = b < 0x80 && b != '\r' ? static_cast<unsigned int>(b) : DecodeFrom(b, stream);
+        unsigned int c =
+            b < 0x80 && b != '\r' ? static_cast<unsigned int>(b) : DecodeFrom(b, stream);
         buffer[count++] = static_cast<wchar_t>(c);
         if (c == '\n')
             break;
@@ -279,8 +301,7 @@ double _wtof(const wchar_t* str)
     }
     // Exact when the digits fit a double's mantissa and the power of ten is exact too.
     int scale = exponent - fractionDigits;
-    if (!truncated && mantissa <= (1ull << 53) && scale >= -22 &&
-        scale <= 22)
+    if (!truncated && mantissa <= (1ull << 53) && scale >= -22 && scale <= 22)
     {
         double value = static_cast<double>(mantissa);
         value = scale < 0 ? value / kExactPowers[-scale] : value * kExactPowers[scale];

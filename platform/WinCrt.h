@@ -7,6 +7,11 @@
 #include <clocale>
 #include <cstdio>
 #include <cwchar>
+#include <string>
+
+// The UTF-8 bytes of a wide string, as file names and output are written; characters that
+// are no code point become U+FFFD.
+std::string RvzUtf8FromWide(const wchar_t* text);
 
 // Opens a file by wide path (converted to UTF-8 bytes); mode "r" opens for reading text.
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode);

@@ -1,7 +1,204 @@
-#include <cstdio>
+// rivez: reads drawings with the RIVEzozer importers, as the host application does, and
+// shows what came out as a summary, JSON or an SVG picture.
+#include <unistd.h>
 
-int main()
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "Import.h"
+#include "Json.h"
+#include "Summary.h"
+#include "Svg.h"
+
+namespace
 {
-    std::puts("rivez 0.1.0");
-    return 0;
+const char* kVersion = "rivez 0.1.0";
+
+struct Options
+{
+    std::string importer;
+    std::string format = "summary";
+    std::string output;
+    std::vector<std::string> files;
+    ImportSettings settings;
+};
+
+struct UsageError
+{
+    std::string message;
+};
+
+// "SX,SY" as two numbers, nothing else.
+std::pair<double, double> ParseScale(const std::string& option, const std::string& text)
+{
+    const char* s = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    double x = std::strtod(s, &end);
+    if (end != s && *end == ',')
+    {
+        const char* second = end + 1;
+        double y = std::strtod(second, &end);
+        if (end != second && *end == '\0' && errno == 0)
+            return {x, y};
+    }
+    throw UsageError{option + " takes two numbers as SX,SY, not '" + text + "'"};
+}
+
+std::string ImporterOf(const Options& options, const std::string& file)
+{
+    if (!options.importer.empty())
+        return options.importer;
+    std::string importer = ImporterForPath(file);
+    if (importer.empty())
+        throw UsageError{"cannot tell the importer of '" + file +
+                         "' from its extension; give --importer dxf|die|plt"};
+    return importer;
+}
+
+void Validate(const Options& options)
+{
+    const auto& available = AvailableImporters();
+    for (const std::string& file : options.files)
+    {
+        std::string importer = ImporterOf(options, file);
+        if (std::find(available.begin(), available.end(), importer) == available.end())
+            throw UsageError{"the " + importer + " importer is not available yet"};
+        if (options.settings.dxfSteps && importer != "dxf")
+            throw UsageError{"--dxf-steps works with the dxf importer only"};
+    }
+    if (!options.output.empty() && options.format != "summary" && options.files.size() > 1)
+        throw UsageError{"--output takes one FILE only for --format " + options.format};
+}
+
+Options Parse(int argc, char** argv)
+{
+    Options options;
+    CLI::App app{"Reads drawings with the RIVEzozer importers and shows the shapes they make.",
+                 "rivez"};
+    std::string dxfScale, pltScale, pltScale2;
+    app.set_version_flag("--version", kVersion);
+    app.add_option("--importer", options.importer,
+                   "dxf, die or plt (default: by extension: .dxf, or .plt .hpgl .hgl .hpg)")
+        ->check(CLI::IsMember({"dxf", "die", "plt"}));
+    app.add_option("--format", options.format, "summary, json or svg")
+        ->check(CLI::IsMember({"summary", "json", "svg"}));
+    app.add_option("-o,--output", options.output, "write there instead of standard output");
+    app.add_option("--dxf-scale", dxfScale, "SX,SY: the DXF scale factors");
+    app.add_option("--plt-scale", pltScale, "SX,SY: the plotter scale factors of unit mode 0");
+    app.add_option("--plt-scale2", pltScale2, "SX,SY: the plotter scale factors of unit mode 1");
+    app.add_option("--unit-mode", options.settings.unitMode, "the plotter unit mode, 0 or 1");
+    app.add_flag("--dxf-steps", options.settings.dxfSteps,
+                 "dxf only: ReadLayer, Read_C, ReadEntities in turn instead of Read");
+    app.add_option("FILE", options.files, "the drawings to read")->required();
+    try
+    {
+        app.parse(argc, argv);
+    }
+    catch (const CLI::CallForHelp&)
+    {
+        std::cout << app.help();
+        std::exit(0);
+    }
+    catch (const CLI::CallForVersion&)
+    {
+        std::cout << kVersion << "\n";
+        std::exit(0);
+    }
+    catch (const CLI::ParseError& e)
+    {
+        throw UsageError{e.what()};
+    }
+    if (!dxfScale.empty())
+        options.settings.dxfScale = ParseScale("--dxf-scale", dxfScale);
+    if (!pltScale.empty())
+        options.settings.pltScale = ParseScale("--plt-scale", pltScale);
+    if (!pltScale2.empty())
+        options.settings.pltScale2 = ParseScale("--plt-scale2", pltScale2);
+    Validate(options);
+    return options;
+}
+
+// Says how far a run over several files is, on a terminal only.
+class Progress
+{
+  public:
+    explicit Progress(size_t total) : m_total(total), m_shown(total > 1 && isatty(2)) {}
+    ~Progress()
+    {
+        if (m_shown)
+            std::cerr << "\r\033[K" << std::flush;
+    }
+    void At(size_t index, const std::string& file) const
+    {
+        if (m_shown)
+            std::cerr << "\r\033[Krivez: " << index + 1 << "/" << m_total << " " << file
+                      << std::flush;
+    }
+
+  private:
+    size_t m_total;
+    bool m_shown;
+};
+
+int Run(const Options& options)
+{
+    std::ofstream file;
+    if (!options.output.empty())
+    {
+        file.open(options.output, std::ios::binary);
+        if (!file)
+        {
+            std::cerr << "rivez: cannot write " << options.output << ": " << std::strerror(errno)
+                      << "\n";
+            return 1;
+        }
+    }
+    std::ostream& out = options.output.empty() ? std::cout : file;
+    int status = 0;
+    Progress progress(options.files.size());
+    for (size_t i = 0; i < options.files.size(); ++i)
+    {
+        const std::string& path = options.files[i];
+        progress.At(i, path);
+        Import import;
+        if (!RunImport(ImporterOf(options, path), path, options.settings, import))
+        {
+            std::cerr << "rivez: cannot open " << path << "\n";
+            status = 1;
+            continue;
+        }
+        if (options.format == "json")
+            out << ImportToJson(import).dump() << "\n";
+        else if (options.format == "svg")
+            WriteSvg(out, path, import);
+        else
+        {
+            if (i > 0)
+                out << "\n";
+            WriteSummary(out, path, import);
+        }
+    }
+    out.flush();
+    return status;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try
+    {
+        return Run(Parse(argc, argv));
+    }
+    catch (const UsageError& e)
+    {
+        std::cerr << "rivez: " << e.message << "\nRun 'rivez --help' for usage.\n";
+        return 2;
+    }
 }

@@ -1,0 +1,30 @@
+#pragma once
+// What the summary and the picture both need of an import's shapes.
+#include <functional>
+
+#include "Import.h"
+
+const double kTwoPi = 6.283185307179586;
+
+// The smallest rectangle holding the points added to it.
+struct Extent
+{
+    void Add(double x, double y);
+    void Add(const Extent& other);
+    bool IsEmpty() const { return !(minX <= maxX); }
+
+    double minX = 1.0, minY = 1.0, maxX = -1.0, maxY = -1.0; // empty until the first point
+};
+
+// Counter-clockwise sweep of an arc in (0, 2pi]; equal or wild angles are a whole circle.
+double ArcSweep(const CCircleShape& circle);
+
+// The extent of a shape's geometry: every point of a polyline, the arc of a circle, the
+// outline of an ellipse, the position of a text, the children of a body. Non-finite
+// coordinates are left out.
+Extent ShapeExtent(const CObject& shape);
+Extent ImportExtent(const Import& import);
+
+// Calls visit for every shape of a list, going into bodies.
+void ForEachShape(const CObArray& shapes, const std::function<void(const CShape&)>& visit);
+void ForEachShape(const OwnedShapes& shapes, const std::function<void(const CShape&)>& visit);

@@ -1,0 +1,94 @@
+#include "Summary.h"
+
+#include <map>
+#include <sstream>
+
+#include "Geometry.h"
+
+namespace
+{
+struct Counts
+{
+    int openPolylines = 0, closedPolylines = 0, circles = 0, ellipses = 0, texts = 0;
+    std::map<int, int> byLineClass;
+
+    void Count(const CShape& shape)
+    {
+        if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
+            ++(p->m_bClose ? closedPolylines : openPolylines);
+        else if (dynamic_cast<const CCircleShape*>(&shape))
+            ++circles;
+        else if (dynamic_cast<const CEllipseShape*>(&shape))
+            ++ellipses;
+        else
+            ++texts;
+        ++byLineClass[shape.m_nLineType];
+    }
+    int Total() const { return openPolylines + closedPolylines + circles + ellipses + texts; }
+};
+
+std::string Join(const std::vector<CString>& names)
+{
+    std::string text;
+    for (const CString& name : names)
+        text += (text.empty() ? "" : ", ") + RvzUtf8FromWide(name);
+    return text;
+}
+
+std::string ShapeLine(const Counts& c)
+{
+    std::ostringstream line;
+    line << c.Total() << " (polylines " << c.openPolylines << " open, " << c.closedPolylines
+         << " closed; circles and arcs " << c.circles;
+    if (c.ellipses)
+        line << "; ellipses " << c.ellipses;
+    line << "; texts " << c.texts << ")";
+    return line.str();
+}
+
+std::string LineClassLine(const Counts& c)
+{
+    std::ostringstream line;
+    for (const auto& [lineClass, count] : c.byLineClass)
+        line << (line.tellp() > 0 ? ", " : "") << "class " << lineClass << ": " << count;
+    return c.byLineClass.empty() ? "none" : line.str();
+}
+} // namespace
+
+void WriteSummary(std::ostream& out, const std::string& path, const Import& import)
+{
+    Counts shapes, inserted;
+    ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
+    ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
+
+    out << path << ": " << import.importer << " importer, result " << import.result
+        << (import.result == 1 ? " (read to its end)"
+                               : " (stopped early: the file ends or breaks off before its end)")
+        << "\n";
+    out << "  shapes: " << ShapeLine(shapes) << "\n";
+    out << "  line classes: " << LineClassLine(shapes) << "\n";
+    if (import.importer == "dxf")
+    {
+        out << "  inserts: " << import.inserts.size();
+        if (!import.inserts.empty())
+            out << " holding " << ShapeLine(inserted);
+        out << "\n  layers: " << import.layers.size();
+        if (!import.layers.empty())
+            out << " (" << Join(import.layers) << ")";
+        out << "\n";
+    }
+    else if (import.importer == "die")
+        out << "  layers: colour 1 [" << Join(import.color1) << "], colour 7 ["
+            << Join(import.color7) << "]\n";
+    else if (import.pen)
+        out << "  pen: " << import.pen->number << " at (" << import.pen->x << ", " << import.pen->y
+            << "), draw state " << import.pen->drawState << "\n";
+    const Extent extent = ImportExtent(import);
+    out << "  extent: ";
+    if (extent.IsEmpty())
+        out << "empty\n";
+    else
+        out << "(" << extent.minX << ", " << extent.minY << ") to (" << extent.maxX << ", "
+            << extent.maxY << "), " << extent.maxX - extent.minX << " x "
+            << extent.maxY - extent.minY << "\n";
+}

@@ -1,0 +1,234 @@
+#include "Svg.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "Geometry.h"
+
+namespace
+{
+const double kPi = 3.141592653589793;
+const double kDrawingPixels = 1000; // the longer side of the drawing
+const double kMargin = 24;
+const double kLegendBand = 56;
+
+const char* LineClassColor(int lineClass)
+{
+    return lineClass == 0 ? "#d62728" : lineClass == 1 ? "#1f5fbf" : "#7f7f7f";
+}
+
+std::string Px(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return text;
+}
+
+// XML text of a wide string; characters XML cannot hold become U+FFFD.
+std::string XmlText(const std::string& utf8)
+{
+    std::string out;
+    for (unsigned char c : utf8)
+    {
+        switch (c)
+        {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                out += "\xEF\xBF\xBD";
+            else
+                out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string XmlText(const CString& text)
+{
+    std::wstring cleaned;
+    for (int i = 0; i < text.GetLength(); ++i)
+    {
+        wchar_t c = text[i];
+        cleaned += c == 0xFFFE || c == 0xFFFF ? wchar_t(0xFFFD) : c;
+    }
+    return XmlText(RvzUtf8FromWide(cleaned.c_str()));
+}
+
+// Drawing coordinates to picture pixels: fitted, y turned to point up.
+class Canvas
+{
+  public:
+    Canvas(const Extent& extent)
+    {
+        if (extent.IsEmpty())
+            return;
+        m_minX = extent.minX;
+        m_maxY = extent.maxY;
+        double size = std::max(extent.maxX - extent.minX, extent.maxY - extent.minY);
+        m_scale = size > 0 && std::isfinite(size) ? kDrawingPixels / size : 1.0;
+        m_width = (extent.maxX - extent.minX) * m_scale;
+        m_height = (extent.maxY - extent.minY) * m_scale;
+        if (!std::isfinite(m_width) || !std::isfinite(m_height))
+            m_width = m_height = 0;
+    }
+    std::string X(double x) const { return Px(kMargin + (x - m_minX) * m_scale); }
+    std::string Y(double y) const { return Px(kMargin + (m_maxY - y) * m_scale); }
+    std::string Length(double length) const { return Px(std::fabs(length) * m_scale); }
+    std::string Point(double x, double y) const { return X(x) + " " + Y(y); }
+    double Width() const { return std::max(m_width, 240.0) + 2 * kMargin; }
+    double Height() const { return m_height + 2 * kMargin + kLegendBand; }
+    double DrawingHeight() const { return m_height; }
+    double DrawingWidth() const { return m_width; }
+
+  private:
+    double m_minX = 0, m_maxY = 0, m_scale = 1, m_width = 0, m_height = 0;
+};
+
+bool Finite(double x, double y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
+
+std::string PointsPath(const Canvas& canvas, const double* xs, const double* ys, int count,
+                       bool closed)
+{
+    std::string d;
+    for (int i = 0; i < count; ++i)
+        if (Finite(xs[i], ys[i]))
+            d += (d.empty() ? "M" : " L") + canvas.Point(xs[i], ys[i]);
+    if (closed && !d.empty())
+        d += " Z";
+    return d;
+}
+
+void WriteCircle(std::ostream& out, const Canvas& canvas, const CCircleShape& c,
+                 const std::string& style)
+{
+    const double sweep = ArcSweep(c);
+    if (!Finite(c.m_dCenterX, c.m_dCenterY) || !std::isfinite(c.m_dRadius))
+        return;
+    if (sweep == kTwoPi)
+    {
+        out << "<circle cx=\"" << canvas.X(c.m_dCenterX) << "\" cy=\"" << canvas.Y(c.m_dCenterY)
+            << "\" r=\"" << canvas.Length(c.m_dRadius) << "\"" << style << "/>\n";
+        return;
+    }
+    const double r = std::fabs(c.m_dRadius), a0 = c.m_dStartAngle, a1 = a0 + sweep;
+    // Counter-clockwise in the drawing is the negative sense once y points down.
+    out << "<path d=\"M"
+        << canvas.Point(c.m_dCenterX + r * std::cos(a0), c.m_dCenterY + r * std::sin(a0)) << " A"
+        << canvas.Length(r) << " " << canvas.Length(r) << " 0 " << (sweep > kPi ? 1 : 0) << " 0 "
+        << canvas.Point(c.m_dCenterX + r * std::cos(a1), c.m_dCenterY + r * std::sin(a1)) << "\""
+        << style << "/>\n";
+}
+
+void WriteText(std::ostream& out, const Canvas& canvas, const CTextShape& t, const char* color)
+{
+    if (!Finite(t.m_dX, t.m_dY))
+        return;
+    const double degrees = std::isfinite(t.m_dAngle) ? t.m_dAngle * 180.0 / kPi : 0.0;
+    const double widthFactor =
+        std::isfinite(t.m_dWidthFactor) && t.m_dWidthFactor != 0 ? t.m_dWidthFactor : 1.0;
+    out << "<text transform=\"translate(" << canvas.Point(t.m_dX, t.m_dY) << ") rotate("
+        << Px(-degrees) << ") scale(" << Px(widthFactor) << " 1)\" font-size=\""
+        << (std::isfinite(t.m_dHeight) ? canvas.Length(t.m_dHeight) : "0") << "\" fill=\"" << color
+        << "\">" << XmlText(t.m_strText) << "</text>\n";
+}
+
+void WriteShape(std::ostream& out, const Canvas& canvas, const CShape& shape)
+{
+    const char* color = LineClassColor(shape.m_nLineType);
+    const std::string style =
+        std::string(" stroke=\"") + color + "\" vector-effect=\"non-scaling-stroke\"";
+    if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
+    {
+        std::string d = PointsPath(canvas, p->m_pX, p->m_pY, p->m_nCount, p->m_bClose != 0);
+        if (!d.empty())
+            out << "<path d=\"" << d << "\"" << style << "/>\n";
+    }
+    else if (const auto* c = dynamic_cast<const CCircleShape*>(&shape))
+        WriteCircle(out, canvas, *c, style);
+    else if (const auto* e = dynamic_cast<const CEllipseShape*>(&shape))
+    {
+        CEllipseShape outline(*e);
+        POLYDATA record;
+        outline.GetPolyData(record);
+        std::string d =
+            PointsPath(canvas, record.m_pX, record.m_pY, record.m_nCount, record.m_bClose != 0);
+        delete[] record.m_pX;
+        delete[] record.m_pY;
+        if (!d.empty())
+            out << "<path d=\"" << d << "\"" << style << "/>\n";
+    }
+    else if (const auto* t = dynamic_cast<const CTextShape*>(&shape))
+        WriteText(out, canvas, *t, color);
+}
+
+void WriteLegend(std::ostream& out, const Canvas& canvas, const Import& import,
+                 const Extent& extent)
+{
+    const bool die = import.importer == "die";
+    const std::string labels[] = {die ? "line class 0: cutting (colour 1)" : "line class 0",
+                                  die ? "line class 1: creasing (colour 7)" : "line class 1"};
+    const double top = canvas.DrawingHeight() + 2 * kMargin;
+    out << "<g class=\"legend\" font-family=\"sans-serif\" font-size=\"13\">\n";
+    for (int lineClass = 0; lineClass < 2; ++lineClass)
+    {
+        double x = kMargin + lineClass * 260, y = top + 8;
+        out << "<path d=\"M" << Px(x) << " " << Px(y) << " h28\" stroke=\""
+            << LineClassColor(lineClass) << "\" stroke-width=\"3\"/>\n"
+            << "<text x=\"" << Px(x + 36) << "\" y=\"" << Px(y + 4) << "\">" << labels[lineClass]
+            << "</text>\n";
+    }
+    out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">";
+    if (extent.IsEmpty())
+        out << "empty import: no shapes";
+    else
+        out << "extent (" << extent.minX << ", " << extent.minY << ") to (" << extent.maxX << ", "
+            << extent.maxY << "), drawing units";
+    out << "</text>\n</g>\n";
+}
+} // namespace
+
+void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
+{
+    const Extent extent = ImportExtent(import);
+    const Canvas canvas(extent);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
+        << "\" height=\"" << Px(canvas.Height()) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
+        << Px(canvas.Height()) << "\">\n"
+        << "<title>" << XmlText(title) << "</title>\n"
+        << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
+        << "<rect x=\"" << Px(kMargin) << "\" y=\"" << Px(kMargin) << "\" width=\""
+        << Px(canvas.DrawingWidth()) << "\" height=\"" << Px(canvas.DrawingHeight())
+        << "\" fill=\"none\" stroke=\"#bbb\" stroke-width=\"0.5\" "
+           "vector-effect=\"non-scaling-stroke\"/>\n";
+    // Strokes stay thin and readable however far the picture is zoomed.
+    out << "<g fill=\"none\" stroke-width=\"1.2\" stroke-linejoin=\"round\" "
+           "font-family=\"sans-serif\">\n";
+    ForEachShape(import.shapes, [&](const CShape& s) { WriteShape(out, canvas, s); });
+    for (const auto& insert : import.inserts)
+    {
+        const auto* body = dynamic_cast<const CBodyShape*>(insert.get());
+        out << "<g class=\"insert\" data-name=\""
+            << (body ? XmlText(body->m_strName) : std::string()) << "\">\n";
+        if (body)
+            ForEachShape(body->m_arrShape, [&](const CShape& s) { WriteShape(out, canvas, s); });
+        out << "</g>\n";
+    }
+    out << "</g>\n";
+    WriteLegend(out, canvas, import, extent);
+    out << "</svg>\n";
+}
