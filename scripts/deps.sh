@@ -3,7 +3,7 @@
 set -euo pipefail
 
 RIVEZ_PACKAGES=(cmake g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev librsvg2-bin libdxflib-dev time)
+  nlohmann-json3-dev libcli11-dev librsvg2-bin libxml2-utils libpng-dev libdxflib-dev time)
 
 missing=()
 for pkg in "${RIVEZ_PACKAGES[@]}"; do
