@@ -40,7 +40,8 @@ TEST(DieDxfCorpus, ReadsEveryDrawingWithoutFault)
 TEST(DieDxfCorpus, CartonExampleImportsBothLineClasses)
 {
     int perType[2] = {0, 0};
-    ASSERT_EQ(ReadCounting(std::filesystem::path(RIVEZ_EXAMPLES) / "carton.dxf", perType), 1);
+    ASSERT_EQ(ReadCounting(std::filesystem::path(RIVEZ_EXAMPLES) / "die" / "carton.dxf", perType),
+              1);
     EXPECT_EQ(perType[0] + perType[1], 51); // every piece of line work, not the note
     EXPECT_GT(perType[0], 0);
     EXPECT_GT(perType[1], 0);

@@ -9,7 +9,7 @@
 namespace
 {
 const std::string kBracket = std::string(RIVEZ_EXAMPLES) + "/bracket.dxf";
-const std::string kCarton = std::string(RIVEZ_EXAMPLES) + "/carton.dxf";
+const std::string kCarton = std::string(RIVEZ_EXAMPLES) + "/die/carton.dxf";
 } // namespace
 
 TEST(HostCommandLine, UsageErrorsExitTwo)

@@ -76,7 +76,7 @@ TEST(HostJson, InsertsAreBodiesWithTheirShapes)
 
 TEST(HostJson, DieLayersAreTwoLists)
 {
-    json j = JsonOf("--importer die " + std::string(RIVEZ_EXAMPLES) + "/carton.dxf");
+    json j = JsonOf("--importer die " + std::string(RIVEZ_EXAMPLES) + "/die/carton.dxf");
     EXPECT_EQ(j["importer"], "die");
     EXPECT_TRUE(j["layers"]["color1"].is_array());
     EXPECT_TRUE(j["layers"]["color7"].is_array());

@@ -53,7 +53,7 @@ TEST(HostSvg, ExamplesAreWellFormedAndRenderBothLineClasses)
         GTEST_SKIP() << "xmllint (libxml2-utils) is not installed";
     const std::string dir = RIVEZ_EXAMPLES;
     const std::pair<std::string, bool> examples[] = {
-        {"--importer die " + dir + "/carton.dxf", true}, {dir + "/bracket.dxf", false}};
+        {"--importer die " + dir + "/die/carton.dxf", true}, {dir + "/bracket.dxf", false}};
     for (const auto& [arguments, bothClasses] : examples)
     {
         TempFile svg("", ".svg"), png("", ".png");
