@@ -53,6 +53,13 @@ std::string LineClassLine(const Counts& c)
         line << (line.tellp() > 0 ? ", " : "") << "class " << lineClass << ": " << count;
     return c.byLineClass.empty() ? "none" : line.str();
 }
+const char* ResultInWords(const Import& import)
+{
+    if (import.importer == "plt")
+        return "the plotter reader answers 0 whenever it has read its file";
+    return import.result == 1 ? "read to its end"
+                              : "stopped early: the file ends or breaks off before its end marker";
+}
 } // namespace
 
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import)
@@ -61,10 +68,8 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
     ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
 
-    out << path << ": " << import.importer << " importer, result " << import.result
-        << (import.result == 1 ? " (read to its end)"
-                               : " (stopped early: the file ends or breaks off before its end)")
-        << "\n";
+    out << path << ": " << import.importer << " importer, result " << import.result << " ("
+        << ResultInWords(import) << ")\n";
     out << "  shapes: " << ShapeLine(shapes) << "\n";
     out << "  line classes: " << LineClassLine(shapes) << "\n";
     if (import.importer == "dxf")
