@@ -73,17 +73,16 @@ int CKVDxf::ReadInsert()
     if (!ReadLabel())
         return 0;
     CString blockName;
-    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    EntityLayers layers;
     double x = 0.0, y = 0.0, degrees = 0.0;
-    while (m_nCode != 0)
+    auto onPair = [&](int code)
     {
-        switch (m_nCode)
+        if (layers.Take(*this))
+            return;
+        switch (code)
         {
         case 2:
             blockName = m_strValue;
-            break;
-        case 8:
-            nameLayer = GetLayer(m_strValue, unusedColor);
             break;
         case 10:
             x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
@@ -94,16 +93,13 @@ int CKVDxf::ReadInsert()
         case 50:
             degrees = _wtof(m_strValue);
             break;
-        case 62:
-            colorLayer = GetLayer(_wtoi(m_strValue));
-            break;
         default:
             break;
         }
-        if (!ReadLabel())
-            return 0;
-    }
-    int layer = colorLayer != -1 ? colorLayer : nameLayer;
+    };
+    if (!ForEachEntityPair(*this, onPair))
+        return 0;
+    const int layer = layers.Resolved();
     if (layer == -1)
         return 1;
     const CBodyShape* block = nullptr;

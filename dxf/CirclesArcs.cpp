@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
 
@@ -9,59 +11,41 @@ int ReadCircleEntity(CKVDxf& dxf, bool isCircle)
 {
     if (!dxf.ReadLabel())
         return 0;
-    auto* circle = new CCircleShape;
+    auto circle = std::make_unique<CCircleShape>();
     if (isCircle)
     {
         circle->m_dStartAngle = 0.0;
         circle->m_dEndAngle = 6.283185307179586;
     }
     if (dxf.m_nCode == 0)
-    {
-        delete circle;
         return 1;
-    }
-    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    EntityLayers layers;
     for (;;)
     {
-        switch (dxf.m_nCode)
+        const int code = dxf.m_nCode;
+        if (!layers.Take(dxf))
         {
-        case 8:
-            nameLayer = dxf.GetLayer(dxf.m_strValue, unusedColor);
-            break;
-        case 10:
-            circle->m_dCenterX = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleX;
-            break;
-        case 20:
-            circle->m_dCenterY = _wtof(dxf.m_strValue) * dxf.m_Layers.m_dDxfScaleY;
-            break;
-        case 40:
-            circle->m_dRadius = _wtof(dxf.m_strValue);
-            break;
-        case 50:
-            if (!isCircle)
-                circle->m_dStartAngle = DegreesToRadians(_wtof(dxf.m_strValue));
-            break;
-        case 51:
-            if (!isCircle)
-                circle->m_dEndAngle = DegreesToRadians(_wtof(dxf.m_strValue));
-            break;
-        case 62:
-            colorLayer = dxf.GetLayer(_wtoi(dxf.m_strValue));
-            break;
-        default:
-            break;
+            // Converted only for the groups that are used.
+            auto value = [&dxf] { return _wtof(dxf.m_strValue); };
+            if (code == 10)
+                circle->m_dCenterX = value() * dxf.m_Layers.m_dDxfScaleX;
+            else if (code == 20)
+                circle->m_dCenterY = value() * dxf.m_Layers.m_dDxfScaleY;
+            else if (code == 40)
+                circle->m_dRadius = value();
+            else if (code == 50 && !isCircle)
+                circle->m_dStartAngle = DegreesToRadians(value());
+            else if (code == 51 && !isCircle)
+                circle->m_dEndAngle = DegreesToRadians(value());
         }
-        if (isCircle && dxf.m_nCode == 40)
+        if (isCircle && code == 40)
             break;
         if (!dxf.ReadLabel())
-        {
-            delete circle;
             return 0;
-        }
         if (dxf.m_nCode == 0)
             break;
     }
-    StoreByLayerRule(dxf, circle, nameLayer, colorLayer);
+    StoreByLayerRule(dxf, circle.release(), layers);
     return 1;
 }
 } // namespace

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
 
@@ -11,9 +13,21 @@ int SkipToNextEntity(CKVDxf& dxf)
     return 1;
 }
 
-void StoreByLayerRule(CKVDxf& dxf, CShape* shape, int nameLayer, int colorLayer)
+bool EntityLayers::Take(CKVDxf& dxf)
 {
-    int layer = LayerByRule(nameLayer, colorLayer);
+    int unusedColor = 0;
+    if (dxf.m_nCode == 8)
+        byName = dxf.GetLayer(dxf.m_strValue, unusedColor);
+    else if (dxf.m_nCode == 62)
+        byColor = dxf.GetLayer(_wtoi(dxf.m_strValue));
+    else
+        return false;
+    return true;
+}
+
+void StoreByLayerRule(CKVDxf& dxf, CShape* shape, const EntityLayers& layers)
+{
+    const int layer = layers.Resolved();
     if (layer == -1)
     {
         delete shape;
@@ -89,42 +103,22 @@ int CKVDxf::ReadLine()
 {
     if (!ReadLabel())
         return 0;
-    auto* line = new CPolylineShape;
+    auto line = std::make_unique<CPolylineShape>();
     line->m_bClose = 0;
-    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    EntityLayers layers;
     double x = 0.0; // a y before any x pairs with x 0
-    while (m_nCode != 0)
+    auto onPair = [&](int code)
     {
-        switch (m_nCode)
-        {
-        case 8:
-            nameLayer = GetLayer(m_strValue, unusedColor);
-            break;
-        case 10:
-        case 11:
+        if (layers.Take(*this))
+            return;
+        if (code == 10 || code == 11)
             x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
-            break;
-        case 20:
-        case 21:
+        else if (code == 20 || code == 21)
             line->Add(x, _wtof(m_strValue) * m_Layers.m_dDxfScaleY, 1);
-            break;
-        case 62:
-            colorLayer = GetLayer(_wtoi(m_strValue));
-            break;
-        default:
-            break;
-        }
-        if (!ReadLabel())
-        {
-            delete line;
-            return 0;
-        }
-    }
-    if (line->m_nCount < 2)
-    {
-        delete line;
-        return 1;
-    }
-    StoreByLayerRule(*this, line, nameLayer, colorLayer);
+    };
+    if (!ForEachEntityPair(*this, onPair))
+        return 0;
+    if (line->m_nCount >= 2)
+        StoreByLayerRule(*this, line.release(), layers);
     return 1;
 }

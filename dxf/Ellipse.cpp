@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
@@ -28,59 +29,48 @@ int CKVDxf::ReadEllipse()
 {
     if (!ReadLabel())
         return 0;
-    auto* ellipse = new CEllipseShape;
+    auto ellipse = std::make_unique<CEllipseShape>();
     if (m_nCode == 0)
-    {
-        delete ellipse;
         return 1;
-    }
-    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    EntityLayers layers;
     double axisX = 0.0, axisY = 0.0, ratio = 1.0; // what a missing group stands for
-    while (m_nCode != 0)
+    auto onPair = [&](int code)
     {
-        switch (m_nCode)
+        if (layers.Take(*this))
+            return;
+        // Converted only for the groups that are used.
+        auto value = [this] { return _wtof(m_strValue); };
+        switch (code)
         {
-        case 8:
-            nameLayer = GetLayer(m_strValue, unusedColor);
-            break;
         case 10:
-            ellipse->m_dCenterX = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
+            ellipse->m_dCenterX = value() * m_Layers.m_dDxfScaleX;
             break;
         case 20:
-            ellipse->m_dCenterY = _wtof(m_strValue) * m_Layers.m_dDxfScaleY;
+            ellipse->m_dCenterY = value() * m_Layers.m_dDxfScaleY;
             break;
         case 11:
-            axisX = _wtof(m_strValue);
+            axisX = value();
             break;
         case 21:
-            axisY = _wtof(m_strValue);
+            axisY = value();
             break;
         case 40:
-            ratio = _wtof(m_strValue);
+            ratio = value();
             break;
         case 41:
-            ellipse->m_dStartParam = _wtof(m_strValue);
+            ellipse->m_dStartParam = value();
             break;
         case 42:
-            ellipse->m_dEndParam = _wtof(m_strValue);
-            break;
-        case 62:
-            colorLayer = GetLayer(_wtoi(m_strValue));
+            ellipse->m_dEndParam = value();
             break;
         default:
             break;
         }
-        if (!ReadLabel())
-        {
-            delete ellipse;
-            return 0;
-        }
-    }
-    if (LayerByRule(nameLayer, colorLayer) == -1)
-    {
-        delete ellipse;
+    };
+    if (!ForEachEntityPair(*this, onPair))
+        return 0;
+    if (layers.Resolved() == -1)
         return 1;
-    }
     ellipse->m_dMajor = std::sqrt(axisX * axisX + axisY * axisY);
     ellipse->m_dMinor = ellipse->m_dMajor * ratio;
     if (ellipse->m_dMajor <= 1e-05)
@@ -93,7 +83,6 @@ int CKVDxf::ReadEllipse()
     }
     POLYDATA record;
     ellipse->GetPolyData(record);
-    delete ellipse;
-    StoreByLayerRule(*this, TakePoints(record), nameLayer, colorLayer);
+    StoreByLayerRule(*this, TakePoints(record), layers);
     return 1;
 }

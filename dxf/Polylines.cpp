@@ -16,7 +16,8 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
         return 0;
     auto* line = new CPolylineShape;
     line->m_bClose = 0;
-    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    EntityLayers layers;
+    int unusedColor = 0;
     bool layerResolved = false, bulgePending = false, skipNextY = false;
     double x = 0.0; // a y before any x pairs with x 0
     double bulge = 0.0;
@@ -27,7 +28,7 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
         {
         case 8:
             if (!layerResolved)
-                nameLayer = dxf.GetLayer(dxf.m_strValue, unusedColor);
+                layers.byName = dxf.GetLayer(dxf.m_strValue, unusedColor);
             layerResolved = true;
             break;
         case 10:
@@ -55,7 +56,7 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
             }
             break;
         case 62:
-            colorLayer = dxf.GetLayer(_wtoi(dxf.m_strValue));
+            layers.byColor = dxf.GetLayer(_wtoi(dxf.m_strValue));
             break;
         case 66:
             if (_wtoi(dxf.m_strValue) == 1)
@@ -82,7 +83,7 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
     }
     if (line->m_bClose == 1 && bulgePending)
         dxf.CalcTuEx(line, bulge, line->m_pX[0], line->m_pY[0]);
-    StoreByLayerRule(dxf, line, nameLayer, colorLayer);
+    StoreByLayerRule(dxf, line, layers);
     return 1;
 }
 } // namespace

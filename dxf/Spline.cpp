@@ -1,3 +1,4 @@
+#include <memory>
 #include <vector>
 
 #include "dxf/CKVDxf.h"
@@ -7,22 +8,21 @@ int CKVDxf::ReadSpline()
 {
     if (!ReadLabel())
         return 0;
-    auto* line = new CPolylineShape;
+    auto line = std::make_unique<CPolylineShape>();
     line->m_bClose = 0;
-    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    EntityLayers layers;
     int degree = 3, closed = 0;
     double x = 0.0; // a y before any x pairs with x 0
     // The list grows as groups 40 arrive, so a wild count in group 72 reserves nothing.
     bool hasKnots = false;
     long long knotCount = 0;
     std::vector<double> knots;
-    while (m_nCode != 0)
+    auto onPair = [&](int code)
     {
-        switch (m_nCode)
+        if (layers.Take(*this))
+            return;
+        switch (code)
         {
-        case 8:
-            nameLayer = GetLayer(m_strValue, unusedColor);
-            break;
         case 10:
             x = _wtof(m_strValue) * m_Layers.m_dDxfScaleX;
             break;
@@ -32,9 +32,6 @@ int CKVDxf::ReadSpline()
         case 40:
             if (hasKnots && static_cast<long long>(knots.size()) < knotCount)
                 knots.push_back(_wtof(m_strValue));
-            break;
-        case 62:
-            colorLayer = GetLayer(_wtoi(m_strValue));
             break;
         case 70:
             closed = _wtoi(m_strValue) % 2;
@@ -50,23 +47,17 @@ int CKVDxf::ReadSpline()
         default:
             break;
         }
-        if (!ReadLabel())
-        {
-            delete line;
-            return 0;
-        }
-    }
-    if (line->m_nCount < 2 || LayerByRule(nameLayer, colorLayer) == -1)
-    {
-        delete line;
+    };
+    if (!ForEachEntityPair(*this, onPair))
+        return 0;
+    if (line->m_nCount < 2 || layers.Resolved() == -1)
         return 1;
-    }
     if (hasKnots)
         line->BasicSpline(degree, static_cast<int>(knots.size()), knots.data());
     else
         line->BasicSpline(degree);
     // The curve is made open; the flag only says how the finished points join.
     line->m_bClose = closed;
-    StoreByLayerRule(*this, line, nameLayer, colorLayer);
+    StoreByLayerRule(*this, line.release(), layers);
     return 1;
 }

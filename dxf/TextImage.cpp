@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <memory>
+
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
 
@@ -5,10 +8,10 @@ int CKVDxf::ReadText()
 {
     if (!ReadLabel())
         return 0;
-    auto* text = new CTextShape;
-    while (m_nCode != 0)
+    auto text = std::make_unique<CTextShape>();
+    auto onPair = [&](int code)
     {
-        switch (m_nCode)
+        switch (code)
         {
         case 1:
             text->m_strText = m_strValue;
@@ -34,14 +37,11 @@ int CKVDxf::ReadText()
         default:
             break;
         }
-        if (!ReadLabel())
-        {
-            delete text;
-            return 0;
-        }
-    }
+    };
+    if (!ForEachEntityPair(*this, onPair))
+        return 0;
     text->m_nLayer = 5;
-    m_arrShape.Add(text);
+    m_arrShape.Add(text.release());
     return 1;
 }
 
@@ -49,19 +49,16 @@ int CKVDxf::ReadImage()
 {
     if (!ReadLabel())
         return 0;
-    auto* outline = new CPolylineShape;
-    outline->m_bClose = 1;
-    int nameLayer = -1, colorLayer = -1, unusedColor = 0;
+    EntityLayers layers;
     double px = 0.0, py = 0.0, ux = 0.0, uy = 0.0, vx = 0.0, vy = 0.0;
     double width = 0.0, height = 0.0;
-    while (m_nCode != 0)
+    auto onPair = [&](int code)
     {
+        if (layers.Take(*this))
+            return;
         const double sx = m_Layers.m_dDxfScaleX, sy = m_Layers.m_dDxfScaleY;
-        switch (m_nCode)
+        switch (code)
         {
-        case 8:
-            nameLayer = GetLayer(m_strValue, unusedColor);
-            break;
         case 10:
             px = _wtof(m_strValue) * sx;
             break;
@@ -86,36 +83,26 @@ int CKVDxf::ReadImage()
         case 23:
             height = _wtof(m_strValue);
             break;
-        case 62:
-            colorLayer = GetLayer(_wtoi(m_strValue));
-            break;
         default:
             break;
         }
-        if (!ReadLabel())
-        {
-            delete outline;
-            return 0;
-        }
-    }
+    };
+    if (!ForEachEntityPair(*this, onPair))
+        return 0;
     if (!(width > 0.0) || !(height > 0.0))
-    {
-        delete outline;
         return 1;
-    }
     // The four corners go straight into the point storage: P, P+wU, P+wU+hV, P+hV.
     const double cornersX[4] = {px, px + width * ux, px + width * ux + height * vx,
                                 px + height * vx};
     const double cornersY[4] = {py, py + width * uy, py + width * uy + height * vy,
                                 py + height * vy};
+    auto* outline = new CPolylineShape;
+    outline->m_bClose = 1;
     outline->m_nCount = 4;
     outline->m_pX = new double[4];
     outline->m_pY = new double[4];
-    for (int i = 0; i < 4; ++i)
-    {
-        outline->m_pX[i] = cornersX[i];
-        outline->m_pY[i] = cornersY[i];
-    }
-    StoreByLayerRule(*this, outline, nameLayer, colorLayer);
+    std::copy(cornersX, cornersX + 4, outline->m_pX);
+    std::copy(cornersY, cornersY + 4, outline->m_pY);
+    StoreByLayerRule(*this, outline, layers);
     return 1;
 }
