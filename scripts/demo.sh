@@ -3,22 +3,16 @@
 # SVG picture per example into out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/examples.sh
 
-scripts/deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release --target rivez -j"$(nproc)" >/dev/null
-rivez=build/release/tools/rivez/rivez
-
+build_rivez
 mkdir -p out
-# Die layouts live in examples/die/ and go through the die-layout importer; every other file
-# goes by its extension.
-find examples -type f \( -iname '*.dxf' -o -iname '*.plt' -o -iname '*.hpgl' -o -iname '*.hgl' \
-  -o -iname '*.hpg' \) | sort | while read -r file; do
-  importer=()
-  case "$file" in examples/die/*) importer=(--importer die) ;; esac
+example_drawings | while read -r file importer; do
+  options=()
+  [ -n "$importer" ] && options=(--importer "$importer")
   picture="out/$(basename "${file%.*}").svg"
-  "$rivez" "${importer[@]}" "$file"
-  "$rivez" "${importer[@]}" --format svg -o "$picture" "$file"
+  "$rivez" "${options[@]}" "$file"
+  "$rivez" "${options[@]}" --format svg -o "$picture" "$file"
   echo "  picture: $picture"
   echo
 done
