@@ -84,3 +84,15 @@ TEST(HostJson, DieLayersAreTwoLists)
     for (const json& shape : j["shapes"])
         EXPECT_TRUE(shape["lineType"] == 0 || shape["lineType"] == 1);
 }
+
+TEST(HostJson, PlotterFilesReportThePen)
+{
+    TempFile file("IN;SP2;PU100,200;PD300,200;PU400,400;", ".hpgl");
+    json j = JsonOf("--unit-mode 1 --plt-scale2 0.5,2 " + file.Path().string());
+    EXPECT_EQ(j["importer"], "plt");
+    EXPECT_EQ(j["result"], 0);
+    EXPECT_EQ(j["layers"], json::array());
+    EXPECT_EQ(j["pen"],
+              (json{{"number", 2}, {"text", "SP2"}, {"x", 200.0}, {"y", 800.0}, {"drawState", 0}}));
+    EXPECT_EQ(j["shapes"][0]["points"], (json{{50.0, 400.0}, {150.0, 400.0}}));
+}

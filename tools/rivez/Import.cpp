@@ -7,6 +7,7 @@
 #include "Text.h"
 #include "diedxf/CKVDieDxf.h"
 #include "dxf/CKVDxf.h"
+#include "plt/CKVPlt.h"
 
 namespace
 {
@@ -70,11 +71,24 @@ bool ReadDie(const CString& path, Import& out)
     out.color7 = Strings(die.m_arrLayerColor7);
     return true;
 }
+bool ReadPlt(const CString& path, const ImportSettings& settings, Import& out)
+{
+    CKVPlt plt;
+    SetScale(plt.m_Layers.m_dPltScaleX, plt.m_Layers.m_dPltScaleY, settings.pltScale);
+    SetScale(plt.m_Layers.m_dPltScaleX2, plt.m_Layers.m_dPltScaleY2, settings.pltScale2);
+    plt.m_nUnitMode = settings.unitMode;
+    if (!plt.Open(path))
+        return false;
+    out.result = plt.Read();
+    out.shapes = TakeOver(plt.m_arrShape);
+    out.pen = PenState{plt.m_nPen, plt.m_strPen, plt.m_dPenX, plt.m_dPenY, plt.m_nDrawState};
+    return true;
+}
 } // namespace
 
 const std::vector<std::string>& AvailableImporters()
 {
-    static const std::vector<std::string> importers = {"dxf", "die"};
+    static const std::vector<std::string> importers = {"dxf", "die", "plt"};
     return importers;
 }
 
@@ -101,5 +115,7 @@ bool RunImport(const std::string& importer, const std::string& path, const Impor
     const CString widePath = WideFromUtf8(path);
     if (importer == "die")
         return ReadDie(widePath, out);
+    if (importer == "plt")
+        return ReadPlt(widePath, settings, out);
     return ReadDxf(widePath, settings, out);
 }

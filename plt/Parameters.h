@@ -1,0 +1,55 @@
+#pragma once
+// The parameter text of a plotter command, after its two-letter mnemonic, as numbers.
+#include "plt/CKVPlt.h"
+
+// The pen position's factors of the unit mode: the second pair in mode 1, else the first.
+inline void UnitFactors(const CKVPlt& plt, double& sx, double& sy)
+{
+    const bool second = plt.m_nUnitMode == 1;
+    sx = second ? plt.m_Layers.m_dPltScaleX2 : plt.m_Layers.m_dPltScaleX;
+    sy = second ? plt.m_Layers.m_dPltScaleY2 : plt.m_Layers.m_dPltScaleY;
+}
+
+// Values of a pen command: every comma ends a value, even an empty one; a blank ends a value
+// that has begun. Calls onValue with each value's number; returns how many there were.
+// A value stops at its separator, so converting from its first character reads just it.
+template <class OnValue> int ForEachPenValue(const CString& label, OnValue onValue)
+{
+    const wchar_t* p = label.GetString() + (label.GetLength() < 2 ? label.GetLength() : 2);
+    int count = 0, start = 0, i = 0;
+    for (; p[i]; ++i)
+        if (p[i] == L',' || (p[i] == L' ' && i > start))
+        {
+            onValue(_wtof(p + start));
+            ++count;
+            start = i + 1;
+        }
+    if (start < i)
+    {
+        onValue(_wtof(p + start));
+        ++count;
+    }
+    return count;
+}
+
+// Values of an arc or circle command: pieces between commas and blanks, empty ones skipped.
+// Fills at most `room` values and returns how many the text holds.
+inline int ShapeValues(const CString& label, double* values, int room)
+{
+    const wchar_t* p = label.GetString() + (label.GetLength() < 2 ? label.GetLength() : 2);
+    int count = 0;
+    for (int i = 0; p[i];)
+    {
+        if (p[i] == L',' || p[i] == L' ')
+        {
+            ++i;
+            continue;
+        }
+        if (count < room)
+            values[count] = _wtof(p + i);
+        ++count;
+        while (p[i] && p[i] != L',' && p[i] != L' ')
+            ++i;
+    }
+    return count;
+}

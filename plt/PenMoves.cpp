@@ -1,0 +1,92 @@
+#include <memory>
+
+#include "plt/CKVPlt.h"
+#include "plt/Parameters.h"
+
+namespace
+{
+// Moves the pen by the values of a command, X and Y in turn; onPoint runs after each Y.
+// Returns the number of values.
+template <class OnPoint>
+int MovePen(CKVPlt& plt, const CString& label, int bRelative, OnPoint onPoint)
+{
+    double sx = 0.0, sy = 0.0;
+    UnitFactors(plt, sx, sy);
+    bool isX = true;
+    return ForEachPenValue(label,
+                           [&](double value)
+                           {
+                               double& pen = isX ? plt.m_dPenX : plt.m_dPenY;
+                               const double scaled = value * (isX ? sx : sy);
+                               pen = bRelative == 1 ? pen + scaled : scaled;
+                               if (!isX)
+                                   onPoint();
+                               isX = !isX;
+                           });
+}
+
+bool ContinuesPolyline(const CString& label, int& bRelative)
+{
+    const CString mnemonic = label.Left(2);
+    bRelative = mnemonic.CompareNoCase(L"PR") == 0 ? 1 : 0;
+    return bRelative || mnemonic.CompareNoCase(L"PD") == 0 || mnemonic.CompareNoCase(L"PA") == 0;
+}
+} // namespace
+
+int CKVPlt::ReadXY(CString label, int bRelative)
+{
+    MovePen(*this, label, bRelative, [] {});
+    return ReadLabel();
+}
+
+int CKVPlt::ReadXY_POLYLINE(CString label, CPolylineShape* pPoly, int bRelative)
+{
+    if (label.GetLength() <= 2)
+        return 0;
+    const int values = MovePen(*this, label, bRelative, [&] { pPoly->Add(m_dPenX, m_dPenY, 1); });
+    if (values % 2 == 1) // a lone X keeps the old Y
+        pPoly->Add(m_dPenX, m_dPenY, 1);
+    return 1;
+}
+
+namespace
+{
+// Gathers the commands that continue a polyline begun by the current one, then stores it
+// when it has two points. 0 when the file ends, which discards the polyline.
+int GatherPolyline(CKVPlt& plt, int bRelative, bool fromPen)
+{
+    auto line = std::make_unique<CPolylineShape>();
+    line->m_nLayer = plt.GetLayer(plt.m_strPen);
+    line->m_bClose = 0;
+    if (fromPen)
+        line->Add(plt.m_dPenX, plt.m_dPenY, 1);
+    plt.ReadXY_POLYLINE(plt.m_strLabel, line.get(), bRelative);
+    for (;;)
+    {
+        if (!plt.ReadLabel())
+            return 0;
+        int relative = 0;
+        if (!ContinuesPolyline(plt.m_strLabel, relative))
+            break;
+        plt.m_nDrawState = 1;
+        plt.ReadXY_POLYLINE(plt.m_strLabel, line.get(), relative);
+    }
+    if (line->m_nCount >= 2)
+    {
+        line->m_nLineType = 1;
+        line->Recalc();
+        plt.m_arrShape.Add(line.release());
+    }
+    return 1;
+}
+} // namespace
+
+int CKVPlt::ReadPolyline(int bRelative)
+{
+    return GatherPolyline(*this, bRelative, false);
+}
+
+int CKVPlt::ReadPolylineEx(int bRelative)
+{
+    return GatherPolyline(*this, bRelative, true);
+}
