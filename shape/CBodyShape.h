@@ -2,9 +2,9 @@
 // A named group of shapes, such as a block; it owns its children.
 #include "shape/CShape.h"
 
-class CBodyShape : public CObject
+class CBodyShape : public CObject, public CWorldTransforms
 {
-public:
+  public:
     CBodyShape() = default;
     CBodyShape(const CBodyShape&) = delete;
     CBodyShape& operator=(const CBodyShape&) = delete;
@@ -19,6 +19,9 @@ public:
     void CalcRect();
     // A new deep copy, owned by the caller.
     CBodyShape* CopyBodyShape() const;
+
+    // 1 when rect holds m_rcBound whole (a rubber-band selection), else 0.
+    int MouseInRect(CRect rect) { return BoundInRect(m_rcBound, rect); }
 
     CObArray m_arrShape;
     CString m_strName;

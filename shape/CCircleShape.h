@@ -4,7 +4,7 @@
 
 class CCircleShape : public CShape
 {
-public:
+  public:
     // m_rcBound of an arc encloses the arc itself: its end points and the axis points it passes.
     void Recalc() override;
     CShape* Clone() const override;

@@ -1,11 +1,13 @@
 #pragma once
 // An ellipse, or its part from m_dStartParam to m_dEndParam.
+#include <cmath>
+
 #include "shape/CShape.h"
 #include "shape/PolyData.h"
 
 class CEllipseShape : public CShape
 {
-public:
+  public:
     void Recalc() override;
     CShape* Clone() const override;
     void Move(double dx, double dy) override;
@@ -17,6 +19,38 @@ public:
     // m_nAux holds the number of segments: the count when closed, one less when open.
     // A non-finite field gives an empty record.
     virtual void GetPolyData(POLYDATA& record);
+
+    // Where the ray from (dCX, dCY) in direction dAngle (radians, in [0, 2pi)) meets the
+    // unturned ellipse of semi-axes dA along x and dB along y. The cases are tried in order,
+    // so the tolerance about pi/2 reaches only above it; any other angle leaves dX, dY alone.
+    void EllipsePoint(double dAngle, double dCX, double dCY, double dA, double dB, double& dX,
+                      double& dY)
+    {
+        const double halfPi = 1.5707963267948966;
+        const double threeHalfPi = 4.71238898038469, twoPi = 6.283185307179586;
+        const double t = std::tan(dAngle);
+        const double k = dA * dB / std::sqrt(dA * dA * t * t + dB * dB);
+        if ((dAngle >= 0 && dAngle < halfPi) || (dAngle > threeHalfPi && dAngle < twoPi))
+        {
+            dX = dCX + k;
+            dY = dCY + k * t;
+        }
+        else if (std::fabs(dAngle - halfPi) <= 0.0001)
+        {
+            dX = dCX;
+            dY = dCY + dB;
+        }
+        else if (dAngle > halfPi && dAngle < threeHalfPi)
+        {
+            dX = dCX - k;
+            dY = dCY - k * t;
+        }
+        else if (std::fabs(dAngle - threeHalfPi) <= 0.0001)
+        {
+            dX = dCX;
+            dY = dCY - dB;
+        }
+    }
 
     double m_dCenterX = 0.0;
     double m_dCenterY = 0.0;

@@ -4,7 +4,7 @@
 
 class CPolylineShape : public CShape
 {
-public:
+  public:
     CPolylineShape() = default;
     CPolylineShape(const CPolylineShape& other);
     CPolylineShape& operator=(const CPolylineShape&) = delete;
@@ -31,7 +31,7 @@ public:
     double* m_pX = nullptr;
     double* m_pY = nullptr;
 
-private:
+  private:
     void Reserve(int nCapacity);
 
     int m_nCapacity = 0;

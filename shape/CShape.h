@@ -1,10 +1,11 @@
 #pragma once
 // Base of the host's drawable shapes.
 #include "platform/Afx.h"
+#include "shape/WorldTransforms.h"
 
-class CShape : public CObject
+class CShape : public CObject, public CWorldTransforms
 {
-public:
+  public:
     CShape() = default;
     ~CShape() override = default;
 
@@ -17,11 +18,14 @@ public:
     virtual void Move(double dx, double dy) = 0;
     virtual void Turn(double cx, double cy, double angle) = 0;
 
+    // 1 when rect holds m_rcBound whole (a rubber-band selection), else 0.
+    int MouseInRect(CRect rect) { return BoundInRect(m_rcBound, rect); }
+
     int m_nLineType = 0;
     int m_nLayer = 0;
     CRect m_rcBound;
 
-protected:
+  protected:
     // Sets m_rcBound to the rectangle enclosing [minX, maxX] x [minY, maxY].
     void SetBound(double minX, double minY, double maxX, double maxY);
 };

@@ -4,7 +4,7 @@
 
 class CTextShape : public CShape
 {
-public:
+  public:
     // m_rcBound encloses the insertion point and the turned box of height by estimated width.
     void Recalc() override;
     CShape* Clone() const override;
