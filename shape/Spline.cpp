@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -8,6 +9,9 @@ namespace
 {
 const double kDeviation = 0.05;
 const int kMaxSegmentsPerSpan = 256;
+// Higher degrees are drawn at this one: each point costs the square of the degree, and no
+// drawing needs more.
+const int kMaxDegree = 11;
 
 struct Point
 {
@@ -43,7 +47,8 @@ bool IsValidKnotVector(int nPoints, int degree, int nKnots, const double* pKnots
 Point Evaluate(const std::vector<Point>& control, const std::vector<double>& knots, int degree,
                int span, double u)
 {
-    std::vector<Point> d(control.begin() + (span - degree), control.begin() + span + 1);
+    std::array<Point, kMaxDegree + 1> d;
+    std::copy(control.begin() + (span - degree), control.begin() + span + 1, d.begin());
     for (int r = 1; r <= degree; ++r)
         for (int j = degree; j >= r; --j)
         {
@@ -101,7 +106,7 @@ void CPolylineShape::BasicSpline(int nDegree, int nKnots, double* pKnots)
     const int n = m_nCount;
     if (n < 2)
         return;
-    const int degree = std::clamp(nDegree, 1, n - 1);
+    const int degree = std::clamp(nDegree, 1, std::min(n - 1, kMaxDegree));
     std::vector<double> knots = IsValidKnotVector(n, degree, nKnots, pKnots)
                                     ? std::vector<double>(pKnots, pKnots + nKnots)
                                     : ClampedUniformKnots(n, degree);

@@ -84,3 +84,21 @@ TEST(EllipsePoints, WholeTurnsClosePartsOpenAndCountsAreCapped)
     ellipse.GetPolyData(capped);
     EXPECT_EQ(capped.m_nCount, 4096);
 }
+
+TEST(BasicSpline, DegreesAboveElevenAreDrawnAtEleven)
+{
+    // Each curve point costs the square of the degree: a file's degree 5000 must not stall.
+    auto zigzag = []
+    {
+        CPolylineShape line;
+        for (int i = 0; i < 5001; ++i)
+            line.Add(i, i % 2 ? 1.0 : -1.0, 0);
+        return line;
+    };
+    CPolylineShape high = zigzag(), eleven = zigzag();
+    high.BasicSpline(5000);
+    eleven.BasicSpline(11);
+    ASSERT_EQ(high.m_nCount, eleven.m_nCount);
+    for (int i = 0; i < high.m_nCount; i += 97)
+        EXPECT_EQ(high.m_pY[i], eleven.m_pY[i]);
+}
