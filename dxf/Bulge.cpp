@@ -85,6 +85,16 @@ long long WholeSteps(double sweep, double step)
     double steps = sweep / step;
     return steps >= 0 && steps < 1e15 ? static_cast<long long>(steps) : 0;
 }
+
+// Arcs of more points than a fuzz build allows are drawn straight; other builds draw every arc.
+bool DrawnStraight(long long points)
+{
+#ifdef RIVEZOZER_FUZZ_MAX_ARC_POINTS
+    if (points > RIVEZOZER_FUZZ_MAX_ARC_POINTS)
+        return true;
+#endif
+    return points <= 1;
+}
 } // namespace
 
 void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
@@ -124,7 +134,7 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
         if (aStart > aEnd)
             aEnd += kTwoPi;
         long long n = WholeSteps(aEnd - aStart, step) + 2;
-        if (n <= 1)
+        if (DrawnStraight(n))
             return appendEnd();
         Walk(xs, ys, centre.x, centre.y, r, aStart, aEnd, step, n);
         for (size_t i = 0; i < xs.size(); ++i)
@@ -135,7 +145,7 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
         if (aEnd > aStart)
             aStart += kTwoPi;
         long long n = WholeSteps(aStart - aEnd, step) + 1;
-        if (n <= 1)
+        if (DrawnStraight(n))
             return appendEnd();
         Walk(xs, ys, centre.x, centre.y, r, aEnd, aStart, step, n);
         for (size_t i = xs.size(); i-- > 0;)
