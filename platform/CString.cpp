@@ -7,7 +7,17 @@
 
 CString& CString::operator=(const wchar_t* psz)
 {
-    m_str.assign(psz ? psz : L"");
+    if (!psz)
+        psz = L"";
+    const wchar_t* own = m_str.data();
+    if (psz >= own && psz <= own + m_str.size())
+        m_str.assign(psz); // a part of this string itself
+    else
+    {
+        // Appending to the emptied string reuses its storage with fewer checks than assign.
+        m_str.clear();
+        m_str.append(psz, std::wcslen(psz));
+    }
     return *this;
 }
 
@@ -30,12 +40,6 @@ CString& CString::operator+=(const wchar_t* psz)
     return *this;
 }
 
-CString& CString::operator+=(wchar_t ch)
-{
-    m_str += ch;
-    return *this;
-}
-
 CString& CString::Trim()
 {
     size_t end = m_str.size();
@@ -44,10 +48,11 @@ CString& CString::Trim()
     size_t begin = 0;
     while (begin < end && IsCrtSpace(m_str[begin]))
         ++begin;
-    if (begin == 0)
-        m_str.resize(end); // the usual case, a value with only its line end to drop
-    else
+    if (begin > 0)
         m_str.assign(m_str, begin, end - begin);
+    else
+        while (m_str.size() > end) // the usual case, a value with only its line end to drop
+            m_str.pop_back();
     return *this;
 }
 

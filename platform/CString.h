@@ -17,7 +17,12 @@ public:
     CString& operator=(wchar_t ch);
     CString& operator+=(const CString& s);
     CString& operator+=(const wchar_t* psz);
-    CString& operator+=(wchar_t ch);
+    // Inline: the plotter reader builds each command a character at a time.
+    CString& operator+=(wchar_t ch)
+    {
+        m_str.push_back(ch);
+        return *this;
+    }
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     BOOL IsEmpty() const { return m_str.empty(); }

@@ -54,9 +54,10 @@ bool SecondByteFits(int lead, int b)
     return b >= 0x80 && b <= 0xBF;
 }
 
-// Decodes the character that starts with byte b0 (never EOF).
+} // namespace
+
 // Bytes of a broken sequence are pushed back (glibc and the BSDs take several) and reread.
-unsigned int DecodeFrom(int b0, FILE* f)
+unsigned int RvzDecodeWideChar(int b0, FILE* f)
 {
     if (b0 < 0x80)
     {
@@ -93,6 +94,36 @@ unsigned int DecodeFrom(int b0, FILE* f)
         cp = (cp << 6) | (static_cast<unsigned int>(b) & 0x3Fu);
     }
     return cp;
+}
+
+namespace
+{
+
+// Copies the run of plain ASCII (no CR) at the front of the stream's buffer, up to room
+// characters or through an LF, without a call per byte; 0 where the buffer is not reachable.
+int TakeAsciiRun(FILE* f, wchar_t* out, int room, bool& endedLine)
+{
+#ifdef __GLIBC__
+    const unsigned char* begin = reinterpret_cast<const unsigned char*>(f->_IO_read_ptr);
+    const unsigned char* end = reinterpret_cast<const unsigned char*>(f->_IO_read_end);
+    if (end - begin > room)
+        end = begin + room;
+    const unsigned char* p = begin;
+    while (p < end && *p < 0x80 && *p != '\r')
+    {
+        *out++ = static_cast<wchar_t>(*p);
+        if (*p++ == '\n')
+        {
+            endedLine = true;
+            break;
+        }
+    }
+    f->_IO_read_ptr = reinterpret_cast<char*>(const_cast<unsigned char*>(p));
+    return static_cast<int>(p - begin);
+#else
+    (void)f, (void)out, (void)room, (void)endedLine;
+    return 0;
+#endif
 }
 
 bool IsSpace(wchar_t c)
@@ -190,14 +221,17 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
     if (!buffer || !stream || n <= 0)
         return nullptr;
     int count = 0;
+    bool endedLine = false;
     while (count < n - 1)
     {
+        count += TakeAsciiRun(stream, buffer + count, n - 1 - count, endedLine);
+        if (endedLine || count == n - 1)
+            break;
+        // A CR, a byte above ASCII or an empty buffer: one character the general way.
         int b = getc_unlocked(stream);
         if (b == EOF)
             break;
-        // Plain ASCII other than CR needs no decoding: the bulk of every drawing.
-        unsigned int c =
-            b < 0x80 && b != '\r' ? static_cast<unsigned int>(b) : DecodeFrom(b, stream);
+        unsigned int c = RvzDecodeWideChar(b, stream);
         buffer[count++] = static_cast<wchar_t>(c);
         if (c == '\n')
             break;
@@ -206,12 +240,6 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
         return nullptr;
     buffer[count] = L'\0';
     return buffer;
-}
-
-unsigned int RvzGetWideChar(FILE* stream)
-{
-    int b = stream ? getc_unlocked(stream) : EOF;
-    return b == EOF ? 0xFFFFu : DecodeFrom(b, stream);
 }
 
 int _wtoi(const wchar_t* str)
