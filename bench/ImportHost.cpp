@@ -1,8 +1,11 @@
-// A tiny host: runs one importer on a file, counts and deletes the shapes it made.
+// A tiny host: runs one importer on a file, counts and deletes the shapes it made, and says
+// how much heap they held, so that the peak RSS can be set against it.
 // rvz_import dxf|die|plt FILE
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include <malloc.h>
 
 #include "dxf/CKVDxf.h"
 #if __has_include("diedxf/CKVDieDxf.h")
@@ -24,19 +27,47 @@ CString WidePath(const char* path)
     return CString(wide.c_str());
 }
 
-// Counts the shapes and their points, deletes them and empties the array.
-void TakeShapes(CObArray& shapes, int result)
+// The heap blocks of a shape as the allocator handed them out: the object, the point arrays of
+// a polyline, the children of a body.
+size_t HeapBytes(CObject* shape)
+{
+    size_t bytes = malloc_usable_size(shape);
+    if (auto* polyline = dynamic_cast<CPolylineShape*>(shape))
+        bytes += malloc_usable_size(polyline->m_pX) + malloc_usable_size(polyline->m_pY);
+    else if (auto* body = dynamic_cast<CBodyShape*>(shape))
+        for (INT_PTR i = 0; i < body->m_arrShape.GetSize(); ++i)
+            bytes += HeapBytes(body->m_arrShape.GetAt(i));
+    return bytes;
+}
+
+// Deletes the shapes of an array and empties it; adds their heap blocks to bytes.
+void DeleteShapes(CObArray& shapes, size_t& bytes)
+{
+    for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
+    {
+        bytes += HeapBytes(shapes.GetAt(i));
+        delete shapes.GetAt(i);
+    }
+    shapes.RemoveAll();
+}
+
+// Counts the shapes and their points, then deletes them, the inserts' bodies with them.
+void TakeShapes(CObArray& shapes, int result, CObArray* inserts = nullptr)
 {
     long long points = 0;
     for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
     {
         auto* polyline = dynamic_cast<CPolylineShape*>(shapes.GetAt(i));
         points += polyline ? polyline->m_nCount : 1;
-        delete shapes.GetAt(i);
     }
-    std::printf("result %d shapes %lld points %lld\n", result,
-                static_cast<long long>(shapes.GetSize()), points);
-    shapes.RemoveAll();
+    const long long count = static_cast<long long>(shapes.GetSize());
+    const long long insertCount = inserts ? static_cast<long long>(inserts->GetSize()) : 0;
+    size_t bytes = 0;
+    DeleteShapes(shapes, bytes);
+    if (inserts)
+        DeleteShapes(*inserts, bytes);
+    std::printf("result %d shapes %lld points %lld inserts %lld shapes MB %.1f\n", result, count,
+                points, insertCount, bytes / 1048576.0);
 }
 } // namespace
 
@@ -52,7 +83,7 @@ int main(int argc, char** argv)
     {
         CKVDxf dxf;
         int result = dxf.Open(path) ? dxf.Read() : 0;
-        TakeShapes(dxf.m_arrShape, result);
+        TakeShapes(dxf.m_arrShape, result, &dxf.m_arrInsert);
         return 0;
     }
 #ifdef RVZ_HAVE_DIEDXF

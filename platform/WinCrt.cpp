@@ -143,6 +143,28 @@ bool IsDigit(wchar_t c)
     return c >= L'0' && c <= L'9';
 }
 
+// The digits of a number, as many as a 64-bit mantissa holds exactly.
+struct DecimalDigits
+{
+    unsigned long long mantissa = 0;
+    int significant = 0;    // digits held in the mantissa, leading zeros excluded
+    int taken = 0;          // digits held in the mantissa, leading zeros included
+    bool truncated = false; // digits beyond the mantissa: only strtod rounds them right
+};
+
+// Takes the run of digits at p into the mantissa; returns the first character after it.
+const wchar_t* TakeDigits(const wchar_t* p, DecimalDigits& digits)
+{
+    for (; IsDigit(*p) && digits.significant < 19; ++p, ++digits.taken)
+    {
+        digits.mantissa = digits.mantissa * 10 + static_cast<unsigned>(*p - L'0');
+        digits.significant += digits.mantissa != 0;
+    }
+    for (; IsDigit(*p); ++p)
+        digits.truncated = true;
+    return p;
+}
+
 const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -274,39 +296,18 @@ double _wtof(const wchar_t* str)
     if (*p == L'+' || *p == L'-')
         negative = *p++ == L'-';
 
-    unsigned long long mantissa = 0;
-    int significant = 0; // digits held in the mantissa, leading zeros excluded
+    DecimalDigits digits;
+    const wchar_t* afterInteger = TakeDigits(p, digits);
+    bool anyDigit = afterInteger != p;
+    p = afterInteger;
     int fractionDigits = 0;
-    bool truncated = false; // digits beyond the mantissa: only strtod rounds them right
-    bool anyDigit = false;
-    for (; IsDigit(*p); ++p)
-    {
-        anyDigit = true;
-        if (significant < 19)
-        {
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
-            if (mantissa)
-                ++significant;
-        }
-        else
-            truncated = true;
-    }
     if (*p != L'\0' && *p == DecimalPoint())
     {
-        ++p;
-        for (; IsDigit(*p); ++p)
-        {
-            anyDigit = true;
-            if (significant < 19)
-            {
-                mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
-                if (mantissa)
-                    ++significant;
-                ++fractionDigits;
-            }
-            else
-                truncated = true;
-        }
+        const int before = digits.taken;
+        const wchar_t* afterFraction = TakeDigits(p + 1, digits);
+        anyDigit = anyDigit || afterFraction != p + 1;
+        fractionDigits = digits.taken - before;
+        p = afterFraction;
     }
     if (!anyDigit)
         return 0.0;
@@ -329,13 +330,13 @@ double _wtof(const wchar_t* str)
     }
     // Exact when the digits fit a double's mantissa and the power of ten is exact too.
     int scale = exponent - fractionDigits;
-    if (!truncated && mantissa <= (1ull << 53) && scale >= -22 && scale <= 22)
+    if (!digits.truncated && digits.mantissa <= (1ull << 53) && scale >= -22 && scale <= 22)
     {
-        double value = static_cast<double>(mantissa);
+        double value = static_cast<double>(digits.mantissa);
         value = scale < 0 ? value / kExactPowers[-scale] : value * kExactPowers[scale];
         return negative ? -value : value;
     }
-    if (mantissa == 0 && !truncated)
+    if (digits.mantissa == 0 && !digits.truncated)
         return negative ? -0.0 : 0.0;
     return ParseWithStrtod(start, p);
 }
