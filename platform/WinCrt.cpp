@@ -126,14 +126,9 @@ int TakeAsciiRun(FILE* f, wchar_t* out, int room, bool& endedLine)
 #endif
 }
 
-bool IsSpace(wchar_t c)
-{
-    return c == L' ' || (c >= L'\t' && c <= L'\r');
-}
-
 const wchar_t* SkipSpace(const wchar_t* p)
 {
-    while (IsSpace(*p))
+    while (_istspace(*p))
         ++p;
     return p;
 }

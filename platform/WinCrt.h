@@ -13,6 +13,12 @@
 // are no code point become U+FFFD.
 std::string RvzUtf8FromWide(const wchar_t* text);
 
+// The runtime's white-space test: space, \t, \n, \v, \f and \r, whatever the locale.
+inline bool _istspace(wchar_t c)
+{
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+
 // Opens a file by wide path (converted to UTF-8 bytes); mode "r" opens for reading text.
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
