@@ -150,11 +150,14 @@ struct DecimalDigits
 // Takes the run of digits at p into the mantissa; returns the first character after it.
 const wchar_t* TakeDigits(const wchar_t* p, DecimalDigits& digits)
 {
-    for (; IsDigit(*p) && digits.significant < 19; ++p, ++digits.taken)
-    {
+    if (digits.mantissa == 0) // leading zeros: places, no significant digits
+        for (; *p == L'0'; ++p)
+            ++digits.taken;
+    int room = 19 - digits.significant, held = 0;
+    for (; held < room && IsDigit(*p); ++p, ++held)
         digits.mantissa = digits.mantissa * 10 + static_cast<unsigned>(*p - L'0');
-        digits.significant += digits.mantissa != 0;
-    }
+    digits.significant += held;
+    digits.taken += held;
     for (; IsDigit(*p); ++p)
         digits.truncated = true;
     return p;
