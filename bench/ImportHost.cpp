@@ -1,5 +1,6 @@
 // A tiny host: runs one importer on a file, counts and deletes the shapes it made, and says
-// how much heap they held, so that the peak RSS can be set against it.
+// how much memory they take (heap blocks with their size words, and the arrays' entries), so
+// that the peak RSS can be set against it.
 // rvz_import dxf|die|plt FILE
 #include <cstdio>
 #include <cstring>
@@ -27,27 +28,41 @@ CString WidePath(const char* path)
     return CString(wide.c_str());
 }
 
-// The heap blocks of a shape as the allocator handed them out: the object, the point arrays of
-// a polyline, the children of a body.
+// What a heap block takes: the bytes it holds and the allocator's size word in front of it.
+size_t BlockBytes(void* block)
+{
+    return block ? malloc_usable_size(block) + sizeof(size_t) : 0;
+}
+
+size_t ArrayBytes(const CObArray& shapes);
+
+// What a shape takes on the heap: the object, the point arrays of a polyline, the children of a
+// body.
 size_t HeapBytes(CObject* shape)
 {
-    size_t bytes = malloc_usable_size(shape);
+    size_t bytes = BlockBytes(shape);
     if (auto* polyline = dynamic_cast<CPolylineShape*>(shape))
-        bytes += malloc_usable_size(polyline->m_pX) + malloc_usable_size(polyline->m_pY);
+        bytes += BlockBytes(polyline->m_pX) + BlockBytes(polyline->m_pY);
     else if (auto* body = dynamic_cast<CBodyShape*>(shape))
-        for (INT_PTR i = 0; i < body->m_arrShape.GetSize(); ++i)
-            bytes += HeapBytes(body->m_arrShape.GetAt(i));
+        bytes += ArrayBytes(body->m_arrShape);
     return bytes;
 }
 
-// Deletes the shapes of an array and empties it; adds their heap blocks to bytes.
+// The shapes of an array and the array's entries that point at them.
+size_t ArrayBytes(const CObArray& shapes)
+{
+    size_t bytes = static_cast<size_t>(shapes.GetSize()) * sizeof(CObject*);
+    for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
+        bytes += HeapBytes(shapes.GetAt(i));
+    return bytes;
+}
+
+// Adds what the shapes of an array take to bytes, then deletes them and empties the array.
 void DeleteShapes(CObArray& shapes, size_t& bytes)
 {
+    bytes += ArrayBytes(shapes);
     for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
-    {
-        bytes += HeapBytes(shapes.GetAt(i));
         delete shapes.GetAt(i);
-    }
     shapes.RemoveAll();
 }
 
