@@ -57,30 +57,32 @@ size_t ArrayBytes(const CObArray& shapes)
     return bytes;
 }
 
-// Adds what the shapes of an array take to bytes, then deletes them and empties the array.
-void DeleteShapes(CObArray& shapes, size_t& bytes)
+// Sums the points and what the shapes take, deleting each shape as soon as it is counted (one
+// pass over their memory, as a host taking them would make), and empties the array.
+void DeleteShapes(CObArray& shapes, long long& points, size_t& bytes)
 {
-    bytes += ArrayBytes(shapes);
+    bytes += static_cast<size_t>(shapes.GetSize()) * sizeof(CObject*);
     for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
-        delete shapes.GetAt(i);
+    {
+        CObject* shape = shapes.GetAt(i);
+        auto* polyline = dynamic_cast<CPolylineShape*>(shape);
+        points += polyline ? polyline->m_nCount : 1;
+        bytes += HeapBytes(shape);
+        delete shape;
+    }
     shapes.RemoveAll();
 }
 
-// Counts the shapes and their points, then deletes them, the inserts' bodies with them.
+// Counts and deletes the shapes, and the inserts' bodies with them.
 void TakeShapes(CObArray& shapes, int result, CObArray* inserts = nullptr)
 {
-    long long points = 0;
-    for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
-    {
-        auto* polyline = dynamic_cast<CPolylineShape*>(shapes.GetAt(i));
-        points += polyline ? polyline->m_nCount : 1;
-    }
     const long long count = static_cast<long long>(shapes.GetSize());
     const long long insertCount = inserts ? static_cast<long long>(inserts->GetSize()) : 0;
+    long long points = 0, insertPoints = 0;
     size_t bytes = 0;
-    DeleteShapes(shapes, bytes);
+    DeleteShapes(shapes, points, bytes);
     if (inserts)
-        DeleteShapes(*inserts, bytes);
+        DeleteShapes(*inserts, insertPoints, bytes);
     std::printf("result %d shapes %lld points %lld inserts %lld shapes MB %.1f\n", result, count,
                 points, insertCount, bytes / 1048576.0);
 }
