@@ -1,8 +1,12 @@
-// A tiny host: runs one importer on a file, counts and deletes the shapes it made.
+// A tiny host: runs one importer on a file, counts and deletes the shapes it made, and says
+// how much memory they take (heap blocks with their size words, and the arrays' entries), so
+// that the peak RSS can be set against it.
 // rvz_import dxf|die|plt FILE
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include <malloc.h>
 
 #include "dxf/CKVDxf.h"
 #if __has_include("diedxf/CKVDieDxf.h")
@@ -24,19 +28,63 @@ CString WidePath(const char* path)
     return CString(wide.c_str());
 }
 
-// Counts the shapes and their points, deletes them and empties the array.
-void TakeShapes(CObArray& shapes, int result)
+// What a heap block takes: the bytes it holds and the allocator's size word in front of it.
+size_t BlockBytes(void* block)
 {
-    long long points = 0;
+    return block ? malloc_usable_size(block) + sizeof(size_t) : 0;
+}
+
+size_t ArrayBytes(const CObArray& shapes);
+
+// What a shape takes on the heap: the object, the point arrays of a polyline, the children of a
+// body.
+size_t HeapBytes(CObject* shape)
+{
+    size_t bytes = BlockBytes(shape);
+    if (auto* polyline = dynamic_cast<CPolylineShape*>(shape))
+        bytes += BlockBytes(polyline->m_pX) + BlockBytes(polyline->m_pY);
+    else if (auto* body = dynamic_cast<CBodyShape*>(shape))
+        bytes += ArrayBytes(body->m_arrShape);
+    return bytes;
+}
+
+// The shapes of an array and the array's entries that point at them.
+size_t ArrayBytes(const CObArray& shapes)
+{
+    size_t bytes = static_cast<size_t>(shapes.GetSize()) * sizeof(CObject*);
+    for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
+        bytes += HeapBytes(shapes.GetAt(i));
+    return bytes;
+}
+
+// Sums the points and what the shapes take, deleting each shape as soon as it is counted (one
+// pass over their memory, as a host taking them would make), and empties the array.
+void DeleteShapes(CObArray& shapes, long long& points, size_t& bytes)
+{
+    bytes += static_cast<size_t>(shapes.GetSize()) * sizeof(CObject*);
     for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
     {
-        auto* polyline = dynamic_cast<CPolylineShape*>(shapes.GetAt(i));
+        CObject* shape = shapes.GetAt(i);
+        auto* polyline = dynamic_cast<CPolylineShape*>(shape);
         points += polyline ? polyline->m_nCount : 1;
-        delete shapes.GetAt(i);
+        bytes += HeapBytes(shape);
+        delete shape;
     }
-    std::printf("result %d shapes %lld points %lld\n", result,
-                static_cast<long long>(shapes.GetSize()), points);
     shapes.RemoveAll();
+}
+
+// Counts and deletes the shapes, and the inserts' bodies with them.
+void TakeShapes(CObArray& shapes, int result, CObArray* inserts = nullptr)
+{
+    const long long count = static_cast<long long>(shapes.GetSize());
+    const long long insertCount = inserts ? static_cast<long long>(inserts->GetSize()) : 0;
+    long long points = 0, insertPoints = 0;
+    size_t bytes = 0;
+    DeleteShapes(shapes, points, bytes);
+    if (inserts)
+        DeleteShapes(*inserts, insertPoints, bytes);
+    std::printf("result %d shapes %lld points %lld inserts %lld shapes MB %.1f\n", result, count,
+                points, insertCount, bytes / 1048576.0);
 }
 } // namespace
 
@@ -52,7 +100,7 @@ int main(int argc, char** argv)
     {
         CKVDxf dxf;
         int result = dxf.Open(path) ? dxf.Read() : 0;
-        TakeShapes(dxf.m_arrShape, result);
+        TakeShapes(dxf.m_arrShape, result, &dxf.m_arrInsert);
         return 0;
     }
 #ifdef RVZ_HAVE_DIEDXF

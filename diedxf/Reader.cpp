@@ -2,6 +2,7 @@
 
 #include "diedxf/EntityRules.h"
 #include "dxf/Bulge.h"
+#include "dxf/PairValue.h"
 
 using diedxf::IsKeyword;
 
@@ -39,8 +40,7 @@ int CKVDieDxf::GetLabel()
     m_nCode = _wtoi(m_szLine);
     if (!fgetws(m_szLine, 255, m_pFile))
         return 0;
-    m_strValue = m_szLine;
-    m_strValue.Trim();
+    SetTrimmedValue(m_strValue, m_szLine);
     return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "dxf/CKVDxf.h"
 
+#include <cwchar>
+
 int CKVDxf::AddLayer()
 {
     if (!ReadLabel())
@@ -39,8 +41,10 @@ int CKVDxf::GetLayer(CString name, int& color)
 {
     for (INT_PTR i = 0; i < m_arrLayer.GetSize(); ++i)
     {
+        // The entry's name is all but its three colour digits; compared in place, not copied.
         const CString& entry = m_arrLayer[i];
-        if (entry.Left(entry.GetLength() - 3).Compare(name) == 0)
+        const int nameLength = entry.GetLength() > 3 ? entry.GetLength() - 3 : 0;
+        if (name.GetLength() == nameLength && wcsncmp(entry, name, nameLength) == 0)
         {
             color = _wtoi(entry.Right(3));
             return 1;

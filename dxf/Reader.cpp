@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "dxf/Bulge.h"
+#include "dxf/PairValue.h"
 
 namespace
 {
@@ -46,8 +47,7 @@ int CKVDxf::ReadLabel()
     m_nCode = _wtoi(m_szLine);
     if (!fgetws(m_szLine, 2048, m_pFile))
         return 0;
-    m_strValue = m_szLine;
-    m_strValue.Trim();
+    SetTrimmedValue(m_strValue, m_szLine);
     return 1;
 }
 

@@ -5,10 +5,28 @@
 #include <cwctype>
 #include <vector>
 
+#include "WinCrt.h"
+
 CString& CString::operator=(const wchar_t* psz)
 {
-    m_str.assign(psz ? psz : L"");
+    if (!psz)
+        psz = L"";
+    SetString(psz, static_cast<int>(std::wcslen(psz)));
     return *this;
+}
+
+void CString::SetString(const wchar_t* pch, int nLength)
+{
+    const size_t length = nLength > 0 ? static_cast<size_t>(nLength) : 0;
+    const wchar_t* own = m_str.data();
+    if (pch >= own && pch <= own + m_str.size())
+        m_str.assign(pch, length); // a part of this string itself
+    else
+    {
+        // Appending to the emptied string reuses its storage with fewer checks than assign.
+        m_str.clear();
+        m_str.append(pch, length);
+    }
 }
 
 CString& CString::operator=(wchar_t ch)
@@ -30,19 +48,13 @@ CString& CString::operator+=(const wchar_t* psz)
     return *this;
 }
 
-CString& CString::operator+=(wchar_t ch)
-{
-    m_str += ch;
-    return *this;
-}
-
 CString& CString::Trim()
 {
     size_t end = m_str.size();
-    while (end > 0 && IsCrtSpace(m_str[end - 1]))
+    while (end > 0 && _istspace(m_str[end - 1]))
         --end;
     size_t begin = 0;
-    while (begin < end && IsCrtSpace(m_str[begin]))
+    while (begin < end && _istspace(m_str[begin]))
         ++begin;
     if (begin == 0)
         m_str.resize(end); // the usual case, a value with only its line end to drop
@@ -54,7 +66,7 @@ CString& CString::Trim()
 CString& CString::TrimLeft()
 {
     size_t i = 0;
-    while (i < m_str.size() && IsCrtSpace(m_str[i]))
+    while (i < m_str.size() && _istspace(m_str[i]))
         ++i;
     m_str.erase(0, i);
     return *this;
@@ -63,7 +75,7 @@ CString& CString::TrimLeft()
 CString& CString::TrimRight()
 {
     size_t n = m_str.size();
-    while (n > 0 && IsCrtSpace(m_str[n - 1]))
+    while (n > 0 && _istspace(m_str[n - 1]))
         --n;
     m_str.resize(n);
     return *this;

@@ -14,10 +14,17 @@ public:
     explicit CString(std::wstring s) : m_str(std::move(s)) {}
 
     CString& operator=(const wchar_t* psz);
+    // The first nLength characters at pch.
+    void SetString(const wchar_t* pch, int nLength);
     CString& operator=(wchar_t ch);
     CString& operator+=(const CString& s);
     CString& operator+=(const wchar_t* psz);
-    CString& operator+=(wchar_t ch);
+    // Inline: the plotter reader builds each command a character at a time.
+    CString& operator+=(wchar_t ch)
+    {
+        m_str.push_back(ch);
+        return *this;
+    }
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     BOOL IsEmpty() const { return m_str.empty(); }
@@ -28,7 +35,7 @@ public:
     operator const wchar_t*() const { return m_str.c_str(); }
     const wchar_t* GetString() const { return m_str.c_str(); }
 
-    // White space here and in the conversions: space, \t, \n, \v, \f, \r.
+    // White space is what _istspace says: space, \t, \n, \v, \f, \r.
     CString& Trim();
     CString& TrimLeft();
     CString& TrimRight();
@@ -61,7 +68,3 @@ bool operator!=(const CString& a, const CString& b);
 bool operator!=(const CString& a, const wchar_t* b);
 bool operator<(const CString& a, const CString& b);
 
-inline bool IsCrtSpace(wchar_t c)
-{
-    return c == L' ' || (c >= L'\t' && c <= L'\r');
-}

@@ -54,9 +54,10 @@ bool SecondByteFits(int lead, int b)
     return b >= 0x80 && b <= 0xBF;
 }
 
-// Decodes the character that starts with byte b0 (never EOF).
+} // namespace
+
 // Bytes of a broken sequence are pushed back (glibc and the BSDs take several) and reread.
-unsigned int DecodeFrom(int b0, FILE* f)
+unsigned int RvzDecodeWideChar(int b0, FILE* f)
 {
     if (b0 < 0x80)
     {
@@ -95,14 +96,39 @@ unsigned int DecodeFrom(int b0, FILE* f)
     return cp;
 }
 
-bool IsSpace(wchar_t c)
+namespace
 {
-    return c == L' ' || (c >= L'\t' && c <= L'\r');
+
+// Copies the run of plain ASCII (no CR) at the front of the stream's buffer, up to room
+// characters or through an LF, without a call per byte; 0 where the buffer is not reachable.
+int TakeAsciiRun(FILE* f, wchar_t* out, int room, bool& endedLine)
+{
+#ifdef __GLIBC__
+    const unsigned char* begin = reinterpret_cast<const unsigned char*>(f->_IO_read_ptr);
+    const unsigned char* end = reinterpret_cast<const unsigned char*>(f->_IO_read_end);
+    if (end - begin > room)
+        end = begin + room;
+    const unsigned char* p = begin;
+    while (p < end && *p < 0x80 && *p != '\r')
+    {
+        *out++ = static_cast<wchar_t>(*p);
+        if (*p++ == '\n')
+        {
+            endedLine = true;
+            break;
+        }
+    }
+    f->_IO_read_ptr = reinterpret_cast<char*>(const_cast<unsigned char*>(p));
+    return static_cast<int>(p - begin);
+#else
+    (void)f, (void)out, (void)room, (void)endedLine;
+    return 0;
+#endif
 }
 
 const wchar_t* SkipSpace(const wchar_t* p)
 {
-    while (IsSpace(*p))
+    while (_istspace(*p))
         ++p;
     return p;
 }
@@ -110,6 +136,31 @@ const wchar_t* SkipSpace(const wchar_t* p)
 bool IsDigit(wchar_t c)
 {
     return c >= L'0' && c <= L'9';
+}
+
+// The digits of a number, as many as a 64-bit mantissa holds exactly.
+struct DecimalDigits
+{
+    unsigned long long mantissa = 0;
+    int significant = 0;    // digits held in the mantissa, leading zeros excluded
+    int taken = 0;          // digits held in the mantissa, leading zeros included
+    bool truncated = false; // digits beyond the mantissa: only strtod rounds them right
+};
+
+// Takes the run of digits at p into the mantissa; returns the first character after it.
+const wchar_t* TakeDigits(const wchar_t* p, DecimalDigits& digits)
+{
+    if (digits.mantissa == 0) // leading zeros: places, no significant digits
+        for (; *p == L'0'; ++p)
+            ++digits.taken;
+    int room = 19 - digits.significant, held = 0;
+    for (; held < room && IsDigit(*p); ++p, ++held)
+        digits.mantissa = digits.mantissa * 10 + static_cast<unsigned>(*p - L'0');
+    digits.significant += held;
+    digits.taken += held;
+    for (; IsDigit(*p); ++p)
+        digits.truncated = true;
+    return p;
 }
 
 const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -190,14 +241,17 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
     if (!buffer || !stream || n <= 0)
         return nullptr;
     int count = 0;
+    bool endedLine = false;
     while (count < n - 1)
     {
+        count += TakeAsciiRun(stream, buffer + count, n - 1 - count, endedLine);
+        if (endedLine || count == n - 1)
+            break;
+        // A CR, a byte above ASCII or an empty buffer: one character the general way.
         int b = getc_unlocked(stream);
         if (b == EOF)
             break;
-        // Plain ASCII other than CR needs no decoding: the bulk of every drawing.
-        unsigned int c =
-            b < 0x80 && b != '\r' ? static_cast<unsigned int>(b) : DecodeFrom(b, stream);
+        unsigned int c = RvzDecodeWideChar(b, stream);
         buffer[count++] = static_cast<wchar_t>(c);
         if (c == '\n')
             break;
@@ -206,12 +260,6 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
         return nullptr;
     buffer[count] = L'\0';
     return buffer;
-}
-
-unsigned int RvzGetWideChar(FILE* stream)
-{
-    int b = stream ? getc_unlocked(stream) : EOF;
-    return b == EOF ? 0xFFFFu : DecodeFrom(b, stream);
 }
 
 int _wtoi(const wchar_t* str)
@@ -246,39 +294,18 @@ double _wtof(const wchar_t* str)
     if (*p == L'+' || *p == L'-')
         negative = *p++ == L'-';
 
-    unsigned long long mantissa = 0;
-    int significant = 0; // digits held in the mantissa, leading zeros excluded
+    DecimalDigits digits;
+    const wchar_t* afterInteger = TakeDigits(p, digits);
+    bool anyDigit = afterInteger != p;
+    p = afterInteger;
     int fractionDigits = 0;
-    bool truncated = false; // digits beyond the mantissa: only strtod rounds them right
-    bool anyDigit = false;
-    for (; IsDigit(*p); ++p)
-    {
-        anyDigit = true;
-        if (significant < 19)
-        {
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
-            if (mantissa)
-                ++significant;
-        }
-        else
-            truncated = true;
-    }
     if (*p != L'\0' && *p == DecimalPoint())
     {
-        ++p;
-        for (; IsDigit(*p); ++p)
-        {
-            anyDigit = true;
-            if (significant < 19)
-            {
-                mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
-                if (mantissa)
-                    ++significant;
-                ++fractionDigits;
-            }
-            else
-                truncated = true;
-        }
+        const int before = digits.taken;
+        const wchar_t* afterFraction = TakeDigits(p + 1, digits);
+        anyDigit = anyDigit || afterFraction != p + 1;
+        fractionDigits = digits.taken - before;
+        p = afterFraction;
     }
     if (!anyDigit)
         return 0.0;
@@ -301,13 +328,13 @@ double _wtof(const wchar_t* str)
     }
     // Exact when the digits fit a double's mantissa and the power of ten is exact too.
     int scale = exponent - fractionDigits;
-    if (!truncated && mantissa <= (1ull << 53) && scale >= -22 && scale <= 22)
+    if (!digits.truncated && digits.mantissa <= (1ull << 53) && scale >= -22 && scale <= 22)
     {
-        double value = static_cast<double>(mantissa);
+        double value = static_cast<double>(digits.mantissa);
         value = scale < 0 ? value / kExactPowers[-scale] : value * kExactPowers[scale];
         return negative ? -value : value;
     }
-    if (mantissa == 0 && !truncated)
+    if (digits.mantissa == 0 && !digits.truncated)
         return negative ? -0.0 : 0.0;
     return ParseWithStrtod(start, p);
 }

@@ -13,13 +13,29 @@
 // are no code point become U+FFFD.
 std::string RvzUtf8FromWide(const wchar_t* text);
 
+// The runtime's white-space test: space, \t, \n, \v, \f and \r, whatever the locale.
+inline bool _istspace(wchar_t c)
+{
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+
 // Opens a file by wide path (converted to UTF-8 bytes); mode "r" opens for reading text.
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
 // Line read: at most n-1 characters, stopping after an LF; NULL at end of file.
 wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream);
-// Character read: the next character, or 0xFFFF at end of file.
-unsigned int RvzGetWideChar(FILE* stream);
+// The character that starts with byte b0 (not EOF), reading the rest of it from the stream.
+unsigned int RvzDecodeWideChar(int b0, FILE* stream);
+
+// Character read: the next character, or 0xFFFF at end of file. Inline, as the plotter reader
+// calls it once per byte and nearly every byte is plain ASCII.
+inline unsigned int RvzGetWideChar(FILE* stream)
+{
+    int b = stream ? getc_unlocked(stream) : EOF;
+    if (b >= 0 && b < 0x80 && b != '\r')
+        return static_cast<unsigned int>(b);
+    return b == EOF ? 0xFFFFu : RvzDecodeWideChar(b, stream);
+}
 
 // The runtime's own names, mapped onto the decoding above.
 #define fgetws RvzGetWideLine

@@ -12,6 +12,22 @@ TEST(CString, TrimAndCompare)
     EXPECT_LT(CString(L"A").Compare(L"B"), 0);
 }
 
+TEST(CString, AssignsFromItsOwnCharactersAndByCount)
+{
+    CString s(L"ENTITIES and more");
+    s = s.GetString();
+    EXPECT_EQ(s, L"ENTITIES and more");
+    s.SetString(s.GetString(), 8);
+    EXPECT_EQ(s, L"ENTITIES");
+    s = s.GetString() + 4;
+    EXPECT_EQ(s, L"TIES");
+    const wchar_t line[] = L"LINE\n";
+    s.SetString(line, 4);
+    EXPECT_EQ(s, L"LINE");
+    s.SetString(line, -1);
+    EXPECT_TRUE(s.IsEmpty());
+}
+
 TEST(CString, PartsAndFind)
 {
     CString s(L"HOLE#12");
