@@ -5,15 +5,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/examples.sh
 
-build_rivez
-mkdir -p out
-example_drawings | while read -r file importer; do
-  options=()
-  [ -n "$importer" ] && options=(--importer "$importer")
+# Prints the summary of one example and writes its picture.
+show() {
+  local file=$1 picture
+  shift
   picture="out/$(basename "${file%.*}").svg"
-  "$rivez" "${options[@]}" "$file"
-  "$rivez" "${options[@]}" --format svg -o "$picture" "$file"
+  "$rivez" "$@" "$file"
+  "$rivez" "$@" --format svg -o "$picture" "$file"
   echo "  picture: $picture"
   echo
-done
+}
+
+build_rivez
+mkdir -p out
+for_each_example show
 echo "Pictures of every example are in $(pwd)/out/ (open them in a browser)."

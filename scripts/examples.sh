@@ -9,14 +9,14 @@ build_rivez() {
   rivez=build/release/tools/rivez/rivez
 }
 
-# Prints each example drawing with the importer option it needs, one per line:
-# "FILE" or "FILE die". Die layouts live in examples/die/; every other file goes by extension.
-example_drawings() {
+# Calls the given command with each example drawing and then the importer options it needs.
+# Die layouts live in examples/die/; every other file goes by its extension.
+for_each_example() {
   find examples -type f \( -iname '*.dxf' -o -iname '*.plt' -o -iname '*.hpgl' \
     -o -iname '*.hgl' -o -iname '*.hpg' \) | sort | while read -r file; do
     case "$file" in
-      examples/die/*) echo "$file die" ;;
-      *) echo "$file" ;;
+      examples/die/*) "$@" "$file" --importer die ;;
+      *) "$@" "$file" ;;
     esac
   done
 }

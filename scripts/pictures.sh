@@ -4,14 +4,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/examples.sh
 
-build_rivez
-mkdir -p docs
-example_drawings | while read -r file importer; do
-  options=()
-  [ -n "$importer" ] && options=(--importer "$importer")
+# Writes the PNG of one example.
+picture() {
+  local file=$1 name
+  shift
   name=docs/$(basename "${file%.*}")
-  "$rivez" "${options[@]}" --format svg -o "$name.svg" "$file"
+  "$rivez" "$@" --format svg -o "$name.svg" "$file"
   rsvg-convert --width 800 --keep-aspect-ratio -o "$name.png" "$name.svg"
   rm "$name.svg"
   echo "$name.png"
-done
+}
+
+build_rivez
+mkdir -p docs
+for_each_example picture
