@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "platform/Afx.h"
+#include "support/TempFile.h"
+
+// One line read, embedded NULs included: the buffer is prefilled with a mark, so the
+// terminator is the NUL just before the first mark left.
+static bool ReadLine(FILE* f, int size, std::wstring& line)
+{
+    std::wstring buffer(static_cast<size_t>(size), L'\xFFFE');
+    if (!fgetws(&buffer[0], size, f))
+        return false;
+    line = buffer.substr(0, std::min(buffer.find(L'\xFFFE'), buffer.size()) - 1);
+    return true;
+}
+
+TEST(WideRead, LineReadTranslatesCrLfDecodesUtf8AndSplitsAtTheBuffer)
+{
+    const std::tuple<std::string, int, std::vector<std::wstring>> cases[] = {
+        {"a\r\nb\rc\n\r", 64, {L"a\n", L"b\rc\n", L"\r"}},
+        {"abcdefg\nxy", 4, {L"abc", L"def", L"g\n", L"xy"}},
+        {"ab\r\ncd\r", 4, {L"ab\n", L"cd\r"}}, // a CR LF at the limit is still one character
+        {std::string("ab\0cd\n", 6), 64, {std::wstring(L"ab\0cd\n", 6)}},
+        {"", 64, {}},
+        // U+00E9, U+20AC, U+1F600, then what is no UTF-8 comes byte by byte: a lone 0xE9, a
+        // truncated sequence, an overlong form and a surrogate.
+        {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xE9x\xE2\x82y\xC0\xAF\xED\xA0\x80", 64,
+         {L"\u00E9\u20AC\U0001F600\u00E9x\u00E2\u0082y\u00C0\u00AF\u00ED\u00A0\u0080"}}};
+    for (const auto& [bytes, size, expected] : cases)
+    {
+        TempFile file(bytes, "_\xC3\xA9.txt"); // a name that is not ASCII, widened from UTF-8
+        const std::u32string name = file.Path().u32string();
+        FILE* f = _wfopen(std::wstring(name.begin(), name.end()).c_str(), L"r");
+        ASSERT_NE(f, nullptr);
+        std::vector<std::wstring> lines;
+        for (std::wstring line; ReadLine(f, size, line);)
+            lines.push_back(line);
+        EXPECT_EQ(lines, expected) << "buffer of " << size;
+        EXPECT_EQ(fgetwc(f), 0xFFFFu);
+        fclose(f);
+    }
+}
+
+TEST(WideRead, LineReadGivesTheCharactersOfTheCharacterReadAtEveryBufferSize)
+{
+    // Pieces that stress every exit of the ASCII run: CR LF, lone CR, UTF-8 of two, three and
+    // four bytes, a lone high byte, a broken sequence and a NUL; repeated past the stream's 64 KiB
+    // buffer with shifting lengths, so that runs and sequences straddle every refill.
+    const char* pieces[] = {"  10\r\n", "1234.567890\n", "\xC3\xA9t\xE2\x82\xAC\n", "a\rb\r",
+                            "\xF0\x9F\x98\x80", "\xE9x", "\xE2\x82y", "LINE\n"};
+    std::string text;
+    for (unsigned i = 0; text.size() < 200000; ++i)
+        text += pieces[i % 8] + std::string(i % 13, 'k') + std::string(i % 5 ? 0 : 1, '\0');
+    TempFile file(text, ".txt");
+    FILE* f = _wfopen(file.WidePath().c_str(), L"r");
+    std::wstring expected;
+    for (unsigned c; (c = fgetwc(f)) != 0xFFFFu;)
+        expected += static_cast<wchar_t>(c);
+    fclose(f);
+    for (int size : {2, 3, 7, 255, 2048})
+    {
+        f = _wfopen(file.WidePath().c_str(), L"r");
+        std::wstring taken, line;
+        // Every third step a character read in between, on the same stream.
+        for (unsigned i = 0, c; ReadLine(f, size, line); ++i)
+        {
+            taken += line;
+            if (i % 3 == 0 && (c = fgetwc(f)) != 0xFFFFu)
+                taken += static_cast<wchar_t>(c);
+        }
+        fclose(f);
+        auto diverge = std::mismatch(taken.begin(), taken.end(), expected.begin(), expected.end());
+        EXPECT_TRUE(taken == expected) << "buffer of " << size << ": first difference at "
+                                       << diverge.first - taken.begin();
+    }
+}
+
+TEST(WideOpen, RefusesMissingFilesAndDirectories)
+{
+    EXPECT_EQ(_wfopen(L"/nonexistent/dir/file.dxf", L"r"), nullptr);
+    EXPECT_EQ(_wfopen(std::filesystem::temp_directory_path().wstring().c_str(), L"r"), nullptr);
+}
