@@ -1,5 +1,7 @@
 #pragma once
 // Die-layout files for the tests: a fixed layer table, then the given entities.
+#include <cmath>
+#include <sstream>
 #include <string>
 
 #include "diedxf/CKVDieDxf.h"
@@ -30,7 +32,22 @@ inline int ReadDie(CKVDieDxf& dxf, const std::string& text)
     return result;
 }
 
-inline CPolylineShape* PolylineAt(const CKVDieDxf& dxf, int index)
+// The shapes as "type:x,y x,y[ closed]" and "type:@x,y r angle>angle" (degrees), joined by
+// " | ", so that a test compares a whole import at once.
+inline std::string Shapes(const CKVDieDxf& dxf)
 {
-    return dynamic_cast<CPolylineShape*>(dxf.m_arrShape.GetAt(index));
+    std::ostringstream text;
+    for (INT_PTR i = 0; i < dxf.m_arrShape.GetSize(); ++i)
+    {
+        auto* shape = static_cast<CShape*>(dxf.m_arrShape.GetAt(i));
+        text << (i ? " | " : "") << shape->m_nLineType << ':';
+        if (auto* arc = dynamic_cast<CCircleShape*>(shape))
+            text << '@' << arc->m_dCenterX << ',' << arc->m_dCenterY << " r" << arc->m_dRadius
+                 << ' ' << arc->m_dStartAngle * 180 / M_PI << '>' << arc->m_dEndAngle * 180 / M_PI;
+        auto* line = dynamic_cast<CPolylineShape*>(shape);
+        for (int p = 0; line && p < line->m_nCount; ++p)
+            text << (p ? " " : "") << line->m_pX[p] << ',' << line->m_pY[p];
+        text << (line && line->m_bClose ? " closed" : "");
+    }
+    return text.str();
 }

@@ -2,52 +2,13 @@
 
 #include "PltTestSupport.h"
 
-namespace
+TEST(PltArcsCircles, ArcsTurnAboutThePenCirclesStandOnItAndTooFewValuesMakeNothing)
 {
-const double kPi = 3.141592653589793;
-}
-
-TEST(PltArcsCircles, ArcsTurnAboutThePen)
-{
-    PlottedFile arcs("PU0,0;AA10,0,90;AA0,-10,90;PU10,10;AR-10,0,90;AR1 0 -90;PU;");
-    ASSERT_EQ(arcs.Count(), 4);
-    CCircleShape* quarter = arcs.Circle(0);
-    EXPECT_EQ(quarter->m_dCenterX, 0.0);
-    EXPECT_EQ(quarter->m_dRadius, 10.0);
-    EXPECT_EQ(quarter->m_dStartAngle, 0.0);
-    EXPECT_DOUBLE_EQ(quarter->m_dEndAngle, kPi / 2);
-    EXPECT_EQ(quarter->m_nLayer, 1);
-    EXPECT_EQ(quarter->m_nLineType, 1);
-    EXPECT_DOUBLE_EQ(arcs.Circle(1)->m_dStartAngle, 1.5 * kPi);
-    EXPECT_NEAR(arcs.Circle(1)->m_dEndAngle, 0.0, 1e-12); // 2 pi reached, taken off once
-    CCircleShape* relative = arcs.Circle(2);
-    EXPECT_EQ(relative->m_dCenterX, 10.0);
-    EXPECT_EQ(relative->m_dRadius, 10.0);
-    EXPECT_DOUBLE_EQ(relative->m_dStartAngle, kPi);
-    EXPECT_DOUBLE_EQ(arcs.Circle(3)->m_dEndAngle, -kPi / 2); // negative sweeps stay negative
-    EXPECT_EQ(arcs.plt.m_dPenX, 10.0);                       // arcs never move the pen
-}
-
-TEST(PltArcsCircles, CirclesUseTheFirstXFactorAlways)
-{
-    PlottedFile circles("PU4,4;CI5;CI50,5;CI -2;", 1, 2.0);
-    ASSERT_EQ(circles.Count(), 3);
-    EXPECT_EQ(circles.Circle(0)->m_dRadius, 10.0);
-    EXPECT_EQ(circles.Circle(1)->m_dRadius, 100.0);
-    EXPECT_EQ(circles.Circle(2)->m_dRadius, -4.0);
-    EXPECT_DOUBLE_EQ(circles.Circle(0)->m_dCenterX, 4 * 0.0254); // the pen, in unit mode 1
-    EXPECT_EQ(circles.Circle(0)->m_dEndAngle, 6.283185307179586);
-}
-
-TEST(PltArcsCircles, TooFewValuesMakeNothing)
-{
-    PlottedFile few("PU0,0;AA10,0;AA;CI;CI,,;AA10,,0,90;PU;");
-    ASSERT_EQ(few.Count(), 1);
-    EXPECT_EQ(few.Circle(0)->m_dRadius, 10.0);
-    EXPECT_DOUBLE_EQ(few.Circle(0)->m_dEndAngle, kPi / 2);
-
-    CKVPlt plt;
-    EXPECT_DOUBLE_EQ(plt.CalcAngle(0, 0, 0, -1), 1.5 * kPi);
-    EXPECT_DOUBLE_EQ(plt.CalcAngle(0, 0, -1, 0), kPi);
-    EXPECT_EQ(plt.CalcAngle(3, 3, 3, 3), 0.0);
+    EXPECT_EQ(Plot("PU0,0;AA10,0,90;AA0,-10,90;PU10,10;AR-10,0,90;AR1 0 -90;PU;"),
+              "@0,0 r10 0>90 | @0,0 r10 270>0 | @10,10 r10 180>270 | @10,10 r1 0>-90");
+    // Circles take the first X factor whatever the unit mode; the pen takes the mode's.
+    EXPECT_EQ(Plot("PU4,4;CI5;CI50,5;CI -2;", 1, 2.0),
+              "@0.1016,0.1016 r10 0>360 | @0.1016,0.1016 r100 0>360 | @0.1016,0.1016 r-4 0>360");
+    EXPECT_EQ(Plot("PU0,0;AA10,0;AA;CI;CI,,;AA10,,0,90;PU;"), "@0,0 r10 0>90");
+    EXPECT_DOUBLE_EQ(CKVPlt().CalcAngle(1, 1, 1, 0), 1.5 * M_PI); // below: wrapped into 0..2 pi
 }

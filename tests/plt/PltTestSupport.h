@@ -1,43 +1,47 @@
 #pragma once
-// Reads inline HPGL with CKVPlt, at factors 1 unless told otherwise, and owns the shapes.
+// Reads HPGL with CKVPlt and tells what it drew, so that a test compares a whole import at once.
+#include <cmath>
+#include <filesystem>
+#include <sstream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "plt/CKVPlt.h"
 #include "support/TempFile.h"
 
-struct PlottedFile
+// Polylines as "x,y x,y", arcs as "@x,y r start>end" in degrees, joined by " | ". Every
+// shape must be on layer 1 with line type 1, every polyline open with two points or more.
+inline std::string PlotFile(const std::filesystem::path& path, int unitMode = 0,
+                            double factor = 1.0)
 {
-    explicit PlottedFile(const std::string& text, int unitMode = 0, double factor = 1.0)
-        : file(text, ".plt")
-    {
-        plt.m_Layers.m_dPltScaleX = plt.m_Layers.m_dPltScaleY = factor;
-        plt.m_nUnitMode = unitMode;
-        if (plt.Open(CString(file.WidePath().c_str())))
-            result = plt.Read();
-    }
-    ~PlottedFile()
-    {
-        for (INT_PTR i = 0; i < plt.m_arrShape.GetSize(); ++i)
-            delete plt.m_arrShape[i];
-    }
-    INT_PTR Count() const { return plt.m_arrShape.GetSize(); }
-    CPolylineShape* Line(INT_PTR i) { return dynamic_cast<CPolylineShape*>(plt.m_arrShape[i]); }
-    CCircleShape* Circle(INT_PTR i) { return dynamic_cast<CCircleShape*>(plt.m_arrShape[i]); }
-
-    TempFile file;
     CKVPlt plt;
-    int result = -1;
-};
-
-// The points of a polyline as "x,y x,y ...", for comparing whole point lists at once.
-inline std::string PointsOf(const CPolylineShape* line)
-{
-    std::string text;
-    for (int i = 0; line && i < line->m_nCount; ++i)
+    plt.m_Layers.m_dPltScaleX = plt.m_Layers.m_dPltScaleY = factor;
+    plt.m_nUnitMode = unitMode;
+    EXPECT_EQ(plt.Open(CString(path.wstring().c_str())), 1) << path;
+    EXPECT_EQ(plt.Read(), 0) << path; // the reader always answers 0
+    auto degrees = [](double radians) { return std::round(radians * 180e6 / M_PI) / 1e6 + 0.0; };
+    std::ostringstream text;
+    for (INT_PTR i = 0; i < plt.m_arrShape.GetSize(); ++i)
     {
-        char point[64];
-        std::snprintf(point, sizeof point, "%s%g,%g", i ? " " : "", line->m_pX[i], line->m_pY[i]);
-        text += point;
+        auto* shape = static_cast<CShape*>(plt.m_arrShape[i]);
+        EXPECT_TRUE(shape->m_nLayer == 1 && shape->m_nLineType == 1) << path;
+        text << (i ? " | " : "");
+        if (auto* arc = dynamic_cast<CCircleShape*>(shape))
+            text << '@' << arc->m_dCenterX << ',' << arc->m_dCenterY << " r" << arc->m_dRadius
+                 << ' ' << degrees(arc->m_dStartAngle) << '>' << degrees(arc->m_dEndAngle);
+        auto* line = dynamic_cast<CPolylineShape*>(shape);
+        for (int p = 0; line && p < line->m_nCount; ++p)
+            text << (p ? " " : "") << line->m_pX[p] << ',' << line->m_pY[p];
+        EXPECT_TRUE(!line || (line->m_bClose == 0 && line->m_nCount >= 2)) << path;
+        delete shape;
     }
-    return text;
+    return text.str();
+}
+
+// The same for inline text, at factors 1 unless told otherwise.
+inline std::string Plot(const std::string& hpgl, int unitMode = 0, double factor = 1.0)
+{
+    TempFile file(hpgl, ".plt");
+    return PlotFile(file.Path(), unitMode, factor);
 }
