@@ -6,113 +6,64 @@
 
 namespace
 {
-const double kPi = 3.141592653589793;
-
 // A polyline holding only the start point, then one bulged segment to the end point.
-struct Segment
+CPolylineShape Segment(double x1, double y1, double bulge, double x2, double y2)
 {
-    Segment(double x1, double y1, double bulge, double x2, double y2)
-    {
-        line.Add(x1, y1, 1);
-        CKVDxf().CalcTuEx(&line, bulge, x2, y2);
-    }
-    int Appended() const { return line.m_nCount - 1; }
-    double Distance(int i, double cx, double cy) const
-    {
-        return std::hypot(line.m_pX[i] - cx, line.m_pY[i] - cy);
-    }
     CPolylineShape line;
-};
+    line.Add(x1, y1, 1);
+    CKVDxf().CalcTuEx(&line, bulge, x2, y2);
+    return line;
+}
 } // namespace
 
-TEST(Bulge, StraightSegmentsAppendOnlyTheEndPoint)
+TEST(Bulge, PointsAppended)
 {
-    CPolylineShape empty;
-    CKVDxf().CalcTuEx(&empty, 1.0, 5, 5);
-    EXPECT_EQ(empty.m_nCount, 0);
-
-    const double bulges[] = {0.0, 1e-06, std::nan(""), 1.0};
-    for (double bulge : bulges)
+    // End x (from the origin along y 0), bulge, points appended.
+    const double cases[][3] = {
+        {4, 0.0, 1},     {4, 1e-06, 1}, {4, std::nan(""), 1}, {0, 1.0, 1}, // zero chord
+        {0.19, 1.0, 1},  // radius 0.095, below 0.1
+        {1e6, 1e-04, 1}, // radius about 2.5e9, above 999999999
+        {0.3, -0.01, 1}, // clockwise sweep shorter than one step: the end alone
+        {0.3, 0.01, 2},  // counter-clockwise: the start again, then the end
+        {2, 0.5, 8}};    // R 1.25, step acos(0.96): seven steps, then the end
+    for (const auto& [x2, bulge, appended] : cases)
     {
-        Segment same(3, 4, bulge, bulge == 1.0 ? 3 : 7, 4); // last: zero chord
-        ASSERT_EQ(same.Appended(), 1) << bulge;
-        EXPECT_EQ(same.line.m_pY[1], 4.0);
+        CPolylineShape line = Segment(0, 0, bulge, x2, 0);
+        EXPECT_EQ(line.m_nCount - 1, appended) << x2 << " " << bulge;
+        EXPECT_EQ(line.m_pX[line.m_nCount - 1], x2);
     }
-    Segment tooSmall(0, 0, 1.0, 0.19, 0); // R = 0.095
-    EXPECT_EQ(tooSmall.Appended(), 1);
-    Segment tooLarge(0, 0, 1e-04, 1e6, 0); // R about 2.5e9
-    EXPECT_EQ(tooLarge.Appended(), 1);
 }
 
-TEST(Bulge, SemicirclesRunBelowForPositiveAndAboveForNegative)
+TEST(Bulge, ArcsLieOnTheirCircleInOrderAtTheDeviationStep)
 {
-    for (double bulge : {1.0, -1.0})
+    const double rd = 0.8838834764831844; // of a bulge 0.5 over the diagonal of the unit square
+    // Start x, y, end x, y, bulge, centre x, y, radius.
+    const double cases[][8] = {
+        {-1, 0, 1, 0, 1.0, 0, 0, 1},         {-1, 0, 1, 0, -1.0, 0, 0, 1},
+        {-1, 0, 1, 0, 0.5, 0, 0.75, 1.25},   {-1, 0, 1, 0, 2.0, 0, -0.75, 1.25},
+        {-1, 0, 1, 0, -2.0, 0, 0.75, 1.25},  {0, 0, 0.2, 0, 1.0, 0.1, 0, 0.1}, // smallest R
+        {0, 0, 1, 1, 0.5, 0.125, 0.875, rd}, {1, 1, 0, 0, -0.5, 0.125, 0.875, rd}};
+    for (const auto& [x1, y1, x2, y2, bulge, cx, cy, r] : cases)
     {
-        Segment arc(-1, 0, bulge, 1, 0);
-        ASSERT_GT(arc.Appended(), 10);
-        double deepest = 0;
-        for (int i = 1; i < arc.line.m_nCount; ++i)
+        CPolylineShape arc = Segment(x1, y1, bulge, x2, y2);
+        const int last = arc.m_nCount - 1;
+        const double chord = std::hypot(x2 - x1, y2 - y1), step = std::acos((r - 0.05) / r);
+        for (int i = 1; i < last; ++i)
         {
-            EXPECT_NEAR(arc.Distance(i, 0, 0), 1.0, 1e-9);
-            EXPECT_LE(arc.line.m_pY[i] * bulge, 1e-12);
-            deepest = std::max(deepest, std::fabs(arc.line.m_pY[i]));
+            const double x = arc.m_pX[i], y = arc.m_pY[i];
+            EXPECT_NEAR(std::hypot(x - cx, y - cy), r, 1e-9) << bulge << " " << i;
+            // Signed distance from the chord: a positive bulge runs on its right.
+            const double side = ((x2 - x1) * (y - y1) - (y2 - y1) * (x - x1)) / chord;
+            EXPECT_LE(side * bulge, 1e-12);
+            if (i > 1) // every walked step has the chord of the deviation's angle
+            {
+                EXPECT_NEAR(std::hypot(x - arc.m_pX[i - 1], y - arc.m_pY[i - 1]),
+                            2 * r * std::sin(step / 2), 1e-9);
+            }
         }
-        EXPECT_NEAR(deepest, 1.0, 0.05);
-        EXPECT_EQ(arc.line.m_pX[arc.line.m_nCount - 1], 1.0);
-        EXPECT_EQ(arc.line.m_pY[arc.line.m_nCount - 1], 0.0);
+        // Walked from the start, even when clockwise; the exact end comes last.
+        EXPECT_LT(std::hypot(arc.m_pX[1] - x1, arc.m_pY[1] - y1),
+                  std::hypot(arc.m_pX[1] - x2, arc.m_pY[1] - y2));
+        EXPECT_TRUE(arc.m_pX[last] == x2 && arc.m_pY[last] == y2);
     }
-}
-
-TEST(Bulge, QuarterBulgeWalksSevenStepsFromTheStart)
-{
-    // Bulge 0.5 over (-1,0)-(1,0): R 1.25, centre (0, 0.75) above the chord, step acos(0.96).
-    Segment arc(-1, 0, 0.5, 1, 0);
-    ASSERT_EQ(arc.Appended(), 8);
-    const double step = std::acos(0.96), start = kPi + std::atan(0.75);
-    for (int k = 0; k < 7; ++k)
-    {
-        EXPECT_NEAR(arc.line.m_pX[k + 1], 1.25 * std::cos(start + k * step), 1e-9);
-        EXPECT_NEAR(arc.line.m_pY[k + 1], 0.75 + 1.25 * std::sin(start + k * step), 1e-9);
-    }
-    EXPECT_EQ(arc.line.m_pX[8], 1.0);
-    EXPECT_EQ(arc.line.m_pY[8], 0.0);
-}
-
-TEST(Bulge, MajorArcsSweepTheFarSide)
-{
-    Segment ccw(-1, 0, 2.0, 1, 0);
-    Segment cw(-1, 0, -2.0, 1, 0);
-    double lowest = 0, highest = 0;
-    for (int i = 1; i < ccw.line.m_nCount; ++i)
-    {
-        EXPECT_NEAR(ccw.Distance(i, 0, -0.75), 1.25, 1e-9);
-        lowest = std::min(lowest, ccw.line.m_pY[i]);
-    }
-    for (int i = 1; i < cw.line.m_nCount; ++i)
-    {
-        EXPECT_NEAR(cw.Distance(i, 0, 0.75), 1.25, 1e-9);
-        highest = std::max(highest, cw.line.m_pY[i]);
-    }
-    EXPECT_NEAR(lowest, -2.0, 0.05); // within the chord deviation
-    EXPECT_NEAR(highest, 2.0, 0.05);
-    // The clockwise walk is reversed: it leaves the start going up and left.
-    EXPECT_LT(cw.line.m_pX[1], -1.0);
-    EXPECT_GT(cw.line.m_pY[1], 0.0);
-}
-
-TEST(Bulge, SmallestRadiusStepsBySixthsOfATurn)
-{
-    // R exactly 0.1 with a semicircle: every step of pi/3 is a chord of 0.1.
-    Segment arc(0, 0, 1.0, 0.2, 0);
-    ASSERT_GE(arc.Appended(), 4);
-    for (int i = 2; i < arc.line.m_nCount - 1; ++i)
-        EXPECT_NEAR(std::hypot(arc.line.m_pX[i] - arc.line.m_pX[i - 1],
-                               arc.line.m_pY[i] - arc.line.m_pY[i - 1]),
-                    0.1, 1e-9);
-    // A clockwise sweep shorter than one step adds only the end; counter-clockwise two points.
-    Segment cw(0, 0, -0.01, 0.3, 0);
-    EXPECT_EQ(cw.Appended(), 1);
-    Segment ccw(0, 0, 0.01, 0.3, 0);
-    EXPECT_EQ(ccw.Appended(), 2);
-    EXPECT_NEAR(ccw.line.m_pX[1], 0.0, 1e-9);
 }
