@@ -1,29 +1,24 @@
+#include <regex>
+
 #include <gtest/gtest.h>
 
 #include "HostSupport.h"
 
-TEST(HostCommandLine, UsageErrorsExitTwoWithAMessageAndAPointerToHelp)
+TEST(HostCommandLine, ExitStatusAndMessages)
 {
-    TempFile unknown("0\nEOF\n", ".txt");
+    const std::regex usage("rivez: .+\nRun 'rivez --help' for usage.\n"); // what usage errors say
     for (const std::string& arguments :
-         {std::string(), unknown.Path().string(), "--format xml " + kBracket,
+         {std::string(), std::string("unknown-extension.txt"), "--format xml " + kBracket,
           "--dxf-scale 2 " + kBracket, "--dxf-scale 2,x " + kBracket,
           "--dxf-steps --importer die " + kCarton,
           "--format json -o /dev/null " + kBracket + " " + kCarton})
     {
         RivezRun run = Rivez(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_TRUE(run.err.rfind("rivez: ", 0) == 0 &&
-                    std::count(run.err.begin(), run.err.end(), '\n') == 2 &&
-                    run.err.find("rivez --help") != std::string::npos)
-            << run.err;
+        EXPECT_TRUE(std::regex_match(run.err, usage)) << run.err;
     }
     EXPECT_EQ(Rivez("--help").status, 0);
-    EXPECT_EQ(Rivez("--version").out.rfind("rivez ", 0), 0u);
-}
-
-TEST(HostCommandLine, UnopenableFilesExitOneAndTheRestIsRead)
-{
+    // A file that cannot be opened: 1, a line naming it, and the other files are still read.
     RivezRun run = Rivez("--importer dxf missing.dxf " + kBracket + " /tmp");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("bracket.dxf: dxf importer, result 1"), std::string::npos);

@@ -1,10 +1,9 @@
 #pragma once
 // Runs the rivez program and reads what it says; the inputs the host tests share.
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <string>
+#include <regex>
 
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
@@ -28,13 +27,12 @@ inline std::string Slurp(const std::filesystem::path& path)
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-// The command line after "rivez".
-inline RivezRun Rivez(const std::string& arguments)
+inline RivezRun Rivez(const std::string& argumentsAfterRivez)
 {
     TempFile out("", ".out"), err("", ".err");
-    int status = std::system(
-        (RIVEZ_BINARY " " + arguments + " >" + out.Path().string() + " 2>" + err.Path().string())
-            .c_str());
+    int status = std::system((RIVEZ_BINARY " " + argumentsAfterRivez + " >" + out.Path().string() +
+                              " 2>" + err.Path().string())
+                                 .c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out.Path()), Slurp(err.Path())};
 }
 
@@ -44,8 +42,7 @@ inline json JsonOf(const std::string& arguments)
 }
 
 // Group-code pairs written as words: each space starts a new line.
-inline std::string Dxf(std::string words)
+inline std::string Dxf(const std::string& words)
 {
-    std::replace(words.begin(), words.end(), ' ', '\n');
-    return words + "\n";
+    return std::regex_replace(words, std::regex(" "), "\n") + "\n";
 }
