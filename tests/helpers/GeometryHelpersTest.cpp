@@ -1,70 +1,48 @@
+#include <climits>
 #include <cmath>
+#include <iterator>
 
 #include <gtest/gtest.h>
 
 #include "shape/Shape.h"
 
-TEST(WorldTransforms, TruncateTowardZeroAndInvert)
+TEST(WorldTransforms, TruncateTowardZeroWrapAndInvert)
 {
     CCircleShape shape;
-    CPoint client = shape.W2C(1.5, 2.5, 10, CPoint(100, 200));
-    EXPECT_EQ(client.x, 115);
-    EXPECT_EQ(client.y, 175);
-    EXPECT_EQ(shape.W2C(-0.05, 0, 10, CPoint(0, 0)).x, 0); // not -1
-    EXPECT_EQ(shape.W2C(0, 0.19, 10, CPoint(0, 0)).y, -1);
+    EXPECT_EQ(shape.W2C(1.5, 2.5, 10, CPoint(100, 200)), CPoint(115, 175));
+    EXPECT_EQ(shape.W2C(-0.05, 0.19, 10, CPoint(0, 0)), CPoint(0, -1)); // toward zero, not down
+    EXPECT_EQ(shape.W2C(1e10, std::nan(""), 1, CPoint(0, 0)), CPoint(INT_MIN, INT_MIN));
     double x = 0, y = 0;
     shape.C2W(x, y, CPoint(115, 175), 10, CPoint(100, 200));
-    EXPECT_EQ(x, 1.5);
-    EXPECT_EQ(y, 2.5);
-
-    CBodyShape body; // the same transforms on a body
-    CPoint printer = body.W2P(12.34, -5.6, 100, 50, 7, 9);
-    EXPECT_EQ(printer.x, 1241);
-    EXPECT_EQ(printer.y, 289);
-    body.P2W(x, y, printer, 100, 50, 7, 9);
-    EXPECT_NEAR(x, 12.34, 0.01);
-    EXPECT_NEAR(y, -5.6, 0.02);
-    body.C2W(x, y, CPoint(1, 1), 0, CPoint(0, 0));
-    EXPECT_TRUE(std::isinf(x)); // a zero scale follows floating point
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(1.5, 2.5));
+    EXPECT_EQ(CBodyShape().W2P(12.34, -5.6, 100, 50, 7, 9), CPoint(1241, 289)); // x, y scales
+    CBodyShape().P2W(x, y, CPoint(INT_MIN, 289), 1, 50, 1, 9); // the int difference wraps
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(double(INT_MAX), -5.6));
 }
 
 TEST(MouseInRect, SelectsBoundsHeldWholeTouchingEdgesIncluded)
 {
     CPolylineShape line;
     line.m_rcBound = CRect(10, 10, 20, 20);
-    EXPECT_EQ(line.MouseInRect(CRect(10, 10, 20, 20)), 1);
-    EXPECT_EQ(line.MouseInRect(CRect(0, 0, 100, 100)), 1);
-    EXPECT_EQ(line.MouseInRect(CRect(11, 10, 20, 20)), 0);
-    EXPECT_EQ(line.MouseInRect(CRect(10, 10, 20, 19)), 0);
+    EXPECT_EQ(line.MouseInRect(CRect(10, 10, 20, 20)) + line.MouseInRect(CRect(0, 0, 99, 99)), 2);
+    EXPECT_EQ(line.MouseInRect(CRect(11, 10, 20, 20)) + line.MouseInRect(CRect(10, 10, 20, 19)), 0);
     line.m_rcBound = CRect(5, 5, 5, 9); // empty, not all zero: never held
-    EXPECT_EQ(line.MouseInRect(CRect(0, 0, 100, 100)), 0);
-
-    CBodyShape body; // an all-zero bound is held by any rectangle
-    EXPECT_EQ(body.MouseInRect(CRect(50, 50, 60, 60)), 1);
+    EXPECT_EQ(line.MouseInRect(CRect(0, 0, 99, 99)), 0);
+    EXPECT_EQ(CBodyShape().MouseInRect(CRect(50, 50, 60, 60)), 1); // all-zero bound: always held
 }
 
 TEST(EllipsePoint, CasesInTheirOrder)
 {
-    CEllipseShape e;
-    const double pi = 3.141592653589793;
-    auto at = [&](double angle)
+    const double pi = 3.141592653589793, up = pi / 2, down = 4.71238898038469, full = 2 * pi;
+    const double nan = std::nan(""), below = up - 5e-5, above = up + 5e-5, past = down + 5e-5;
+    // Angle, x, y. Below pi/2 and past 3pi/2 the general row; outside [0, 2pi) or NaN: untouched.
+    const double cases[] = {0,  3,    0,     up,   0,    2,     pi, -3,  0,    down,
+                            0,  -2,   below, 1e-4, 2,    above, 0,  2,   past, 1e-4,
+                            -2, -0.1, 99,    99,   full, 99,    99, nan, 99,   99};
+    for (size_t i = 0; i < std::size(cases); i += 3)
     {
         double x = 99, y = 99;
-        e.EllipsePoint(angle, 0, 0, 3, 2, x, y);
-        return std::make_pair(x, y);
-    };
-    EXPECT_EQ(at(0), std::make_pair(3.0, 0.0));
-    EXPECT_EQ(at(pi / 2), std::make_pair(0.0, 2.0));
-    EXPECT_NEAR(at(pi).first, -3, 1e-12);
-    EXPECT_NEAR(at(pi).second, 0, 1e-12);
-    EXPECT_EQ(at(4.71238898038469), std::make_pair(0.0, -2.0));
-    auto diagonal = at(pi / 4);
-    EXPECT_NEAR(diagonal.first, 6 / std::sqrt(13.0), 1e-12);
-    EXPECT_NEAR(diagonal.second, diagonal.first, 1e-12);
-    EXPECT_GT(at(pi / 2 - 0.00005).first, 0.0); // just below pi/2 the first row, not x = 0
-    EXPECT_EQ(at(pi / 2 + 0.00005), std::make_pair(0.0, 2.0));
-    EXPECT_GT(at(4.71238898038469 + 0.00005).first, 0.0); // past 3pi/2 the first row again
-    EXPECT_EQ(at(-0.1), std::make_pair(99.0, 99.0));
-    EXPECT_EQ(at(2 * pi), std::make_pair(99.0, 99.0));
-    EXPECT_EQ(at(std::nan("")), std::make_pair(99.0, 99.0));
+        CEllipseShape().EllipsePoint(cases[i], 0, 0, 3, 2, x, y);
+        EXPECT_LT(std::hypot(x - cases[i + 1], y - cases[i + 2]), 1e-6) << cases[i];
+    }
 }

@@ -1,27 +1,48 @@
 #pragma once
-// Runs the rivez program and reads what it says.
-#include <cstdio>
-#include <string>
+// Runs the rivez program and reads what it says; the inputs the host tests share.
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <regex>
 
+#include <nlohmann/json.hpp>
 #include <sys/wait.h>
+
+#include "support/TempFile.h"
+
+using json = nlohmann::ordered_json; // ordered: comparing objects checks the key order too
+
+const std::string kBracket = RIVEZ_EXAMPLES "/bracket.dxf";
+const std::string kCarton = RIVEZ_EXAMPLES "/die/carton.dxf";
 
 struct RivezRun
 {
-    int status = -1;
-    std::string out;
+    int status;
+    std::string out, err;
 };
 
-// The command line after "rivez"; standard error goes to the given file, or is dropped.
-inline RivezRun Rivez(const std::string& arguments, const std::string& errors = "/dev/null")
+inline std::string Slurp(const std::filesystem::path& path)
 {
-    RivezRun run;
-    std::string command = std::string(RIVEZ_BINARY) + " " + arguments + " 2>" + errors;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    std::ifstream file(path);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+inline RivezRun Rivez(const std::string& argumentsAfterRivez)
+{
+    TempFile out("", ".out"), err("", ".err");
+    int status = std::system((RIVEZ_BINARY " " + argumentsAfterRivez + " >" + out.Path().string() +
+                              " 2>" + err.Path().string())
+                                 .c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out.Path()), Slurp(err.Path())};
+}
+
+inline json JsonOf(const std::string& arguments)
+{
+    return json::parse(Rivez("--format json " + arguments).out);
+}
+
+// Group-code pairs written as words: each space starts a new line.
+inline std::string Dxf(const std::string& words)
+{
+    return std::regex_replace(words, std::regex(" "), "\n") + "\n";
 }

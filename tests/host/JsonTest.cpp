@@ -1,98 +1,40 @@
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include "HostSupport.h"
-#include "support/TempFile.h"
 
-using nlohmann::json;
-
-namespace
+TEST(HostJson, ShapesInsertsAndLayerStringsFollowTheContract)
 {
-const std::string kTables =
-    Pairs({"0", "SECTION", "2",  "TABLES",      "0",  "TABLE", "2", "LAYER",  "0",  "LAYER",
-           "2", "CUT",     "62", "1",           "0",  "LAYER", "2", "OFF",    "62", "-3",
-           "0", "LAYER",   "2",  "\xC3\xA9tch", "62", "3",     "0", "ENDTAB", "0",  "ENDSEC"});
-
-json JsonOf(const std::string& arguments)
-{
-    RivezRun run = Rivez("--format json " + arguments);
-    EXPECT_EQ(run.status, 0);
-    return json::parse(run.out);
-}
-} // namespace
-
-TEST(HostJson, LinesAndLayerStringsFollowTheContract)
-{
-    TempFile file(
-        kTables +
-        Pairs({"0",   "SECTION", "2",   "ENTITIES", "0",     "LINE", "8",
-               "CUT", "10",      "0.1", "20",       "1e999", "11",   "0.30000000000000004",
-               "21",  "-2",      "0",   "LINE",     "8",     "NOPE", "10",
-               "1",   "20",      "2",   "11",       "3",     "21",   "4",
-               "0",   "ENDSEC",  "0",   "EOF"}));
-    json j = JsonOf(file.Path().string());
-    std::vector<std::string> keys;
-    auto ordered =
-        nlohmann::ordered_json::parse(Rivez("--format json " + file.Path().string()).out);
-    for (auto& item : ordered.items())
-        keys.push_back(item.key());
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"importer", "result", "shapes", "inserts", "layers"}));
-    EXPECT_EQ(j["importer"], "dxf");
-    EXPECT_EQ(j["result"], 1);
-    EXPECT_EQ(j["layers"], (json{"CUT001", "\xC3\xA9tch003"}));
-    ASSERT_EQ(j["shapes"].size(), 2u);
-    const json& first = j["shapes"][0];
-    EXPECT_EQ(first["type"], "polyline");
-    EXPECT_EQ(first["layer"], 1);
-    EXPECT_EQ(first["lineType"], 1);
-    EXPECT_EQ(first["closed"], 0);
-    EXPECT_EQ(first["points"][0][1], "inf");
-    EXPECT_EQ(first["points"][1][0].get<double>(), 0.30000000000000004);
-    EXPECT_EQ(first["points"][0][0].get<double>(), 0.1);
-    EXPECT_EQ(j["shapes"][1]["layer"], 0);
-}
-
-TEST(HostJson, InsertsAreBodiesWithTheirShapes)
-{
-    RivezRun run = Rivez("--format json " + std::string(RIVEZ_EXAMPLES) + "/bracket.dxf");
-    json j = json::parse(run.out);
-    ASSERT_FALSE(j["inserts"].empty());
-    const json& body = j["inserts"][0];
-    EXPECT_EQ(body["type"], "body");
-    EXPECT_FALSE(body.contains("layer"));
-    EXPECT_TRUE(body["base"].is_array());
-    EXPECT_FALSE(body["shapes"].empty());
-    bool sawText = false;
-    for (const json& shape : j["shapes"])
-        if (shape["type"] == "text")
-        {
-            sawText = true;
-            EXPECT_TRUE(shape["position"].is_array());
-            EXPECT_TRUE(shape.contains("widthFactor"));
-        }
-    EXPECT_TRUE(sawText);
+    // Layer OFF is switched off (negative colour); a line on an unknown layer gets layer 0.
+    TempFile file(Dxf("0 SECTION 2 TABLES 0 TABLE 2 LAYER 0 LAYER 2 CUT 62 1 0 LAYER 2 OFF 62 -3 "
+                      "0 LAYER 2 \xC3\xA9tch 62 3 0 ENDTAB 0 ENDSEC 0 SECTION 2 BLOCKS 0 BLOCK 2 B "
+                      "10 0 20 0 0 LINE 8 CUT 10 0 20 0 11 1 21 1 0 ENDBLK 0 ENDSEC "
+                      "0 SECTION 2 ENTITIES 0 LINE 8 CUT 10 0.1 20 1e999 11 0.30000000000000004 "
+                      "21 -1e999 0 LINE 8 NOPE 10 1 20 2 11 3 21 4 0 INSERT 8 CUT 2 B 10 5 20 6 "
+                      "0 TEXT 8 CUT 10 1 20 2 40 3 1 Hi 0 ENDSEC 0 EOF"));
+    EXPECT_EQ(JsonOf(file.Path()), json::parse(R"({"importer": "dxf", "result": 1, "shapes": [
+        {"type": "polyline", "layer": 1, "lineType": 1, "closed": 0,
+         "points": [[0.1, "inf"], [0.30000000000000004, "-inf"]]},
+        {"type": "polyline", "layer": 0, "lineType": 1, "closed": 0, "points": [[1, 2], [3, 4]]},
+        {"type": "text", "layer": 5, "lineType": 0, "text": "Hi", "style": "", "position": [1, 2],
+         "height": 3, "widthFactor": 1, "angle": 0}],
+        "inserts": [{"type": "body", "name": "B", "base": [5, 6], "state": 1, "shapes": [{"type":
+         "polyline", "layer": 1, "lineType": 1, "closed": 0, "points": [[5, 6], [6, 7]]}]}],
+        "layers": ["CUT001", "\u00e9tch003"]})"));
 }
 
 TEST(HostJson, DieLayersAreTwoLists)
 {
-    json j = JsonOf("--importer die " + std::string(RIVEZ_EXAMPLES) + "/die/carton.dxf");
-    EXPECT_EQ(j["importer"], "die");
-    EXPECT_TRUE(j["layers"]["color1"].is_array());
-    EXPECT_TRUE(j["layers"]["color7"].is_array());
+    json j = JsonOf("--importer die " + kCarton);
+    EXPECT_EQ(j["layers"], json::parse(R"({"color1": ["CUT"], "color7": ["CREASE"]})"));
     EXPECT_EQ(j["inserts"], json::array());
-    for (const json& shape : j["shapes"])
-        EXPECT_TRUE(shape["lineType"] == 0 || shape["lineType"] == 1);
 }
 
 TEST(HostJson, PlotterFilesReportThePen)
 {
     TempFile file("IN;SP2;PU100,200;PD300,200;PU400,400;", ".hpgl");
-    json j = JsonOf("--unit-mode 1 --plt-scale2 0.5,2 " + file.Path().string());
-    EXPECT_EQ(j["importer"], "plt");
-    EXPECT_EQ(j["result"], 0);
-    EXPECT_EQ(j["layers"], json::array());
-    EXPECT_EQ(j["pen"],
-              (json{{"number", 2}, {"text", "SP2"}, {"x", 200.0}, {"y", 800.0}, {"drawState", 0}}));
-    EXPECT_EQ(j["shapes"][0]["points"], (json{{50.0, 400.0}, {150.0, 400.0}}));
+    EXPECT_EQ(JsonOf("--unit-mode 1 --plt-scale2 0.5,2 " + file.Path().string()),
+              json::parse(R"({"importer": "plt", "result": 0, "shapes": [{"type": "polyline",
+        "layer": 1, "lineType": 1, "closed": 0, "points": [[50, 400], [150, 400]]}],
+        "inserts": [], "layers": [], "pen": {"number": 2, "text": "SP2", "x": 200, "y": 800,
+        "drawState": 0}})"));
 }
