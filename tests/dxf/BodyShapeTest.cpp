@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "shape/Shape.h"
 
 TEST(DxfBodyShape, CopyIsDeepAndMovesAndTurnsWithItsBase)
@@ -14,18 +12,17 @@ TEST(DxfBodyShape, CopyIsDeepAndMovesAndTurnsWithItsBase)
     line->Add(20.0, 0.0, 1);
     body.m_arrShape.Add(line);
 
-    CBodyShape* copy = body.CopyBodyShape();
+    std::unique_ptr<CBodyShape> copy(body.CopyBodyShape());
     ASSERT_EQ(copy->m_arrShape.GetSize(), 1);
     auto* copied = static_cast<CPolylineShape*>(copy->m_arrShape[0]);
     ASSERT_NE(copied, line);
     EXPECT_EQ(copy->m_strName, L"DOOR");
-
     copy->Offset(90.0, 50.0);
     copy->Rotate(100.0, 50.0, 3.141592653589793 / 2);
-    EXPECT_NEAR(copy->m_dBaseX, 100.0, 1e-9);
-    EXPECT_NEAR(copy->m_dBaseY, 50.0, 1e-9);
-    EXPECT_NEAR(copied->m_pX[1], 100.0, 1e-9);
-    EXPECT_NEAR(copied->m_pY[1], 60.0, 1e-9);
+    for (auto [got, want] : {std::pair{copy->m_dBaseX, 100.0},
+                             {copy->m_dBaseY, 50.0},
+                             {copied->m_pX[1], 100.0},
+                             {copied->m_pY[1], 60.0}})
+        EXPECT_NEAR(got, want, 1e-9);
     EXPECT_EQ(line->m_pX[1], 20.0); // the original stays put
-    delete copy;
 }

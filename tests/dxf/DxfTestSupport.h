@@ -5,20 +5,14 @@
 #include "dxf/CKVDxf.h"
 #include "support/TempFile.h"
 
-inline void DeleteShapes(CObArray& shapes)
-{
-    for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
-        delete shapes[i];
-    shapes.RemoveAll();
-}
-
 // A CKVDxf that deletes the output shapes, which the host owns, when it goes.
 struct OwningDxf : CKVDxf
 {
     ~OwningDxf()
     {
-        DeleteShapes(m_arrShape);
-        DeleteShapes(m_arrInsert);
+        for (CObArray* shapes : {&m_arrShape, &m_arrInsert})
+            for (INT_PTR i = 0; i < shapes->GetSize(); ++i)
+                delete (*shapes)[i];
     }
 };
 
@@ -41,9 +35,8 @@ inline std::string InEntities(const std::string& pairs)
     return Pairs({"0", "SECTION", "2", "ENTITIES"}) + pairs + Pairs({"0", "ENDSEC", "0", "EOF"});
 }
 
-// A LINE on the named layer from (x1, y1) to (x2, y2).
-inline std::string LinePairs(const char* layer, const char* x1, const char* y1, const char* x2,
-                             const char* y2)
+// A LINE on the named layer from (0, 0) to (x2, y2).
+inline std::string LinePairs(const char* layer, const char* x2, const char* y2 = "0")
 {
-    return Pairs({"0", "LINE", "8", layer, "10", x1, "20", y1, "11", x2, "21", y2});
+    return Pairs({"0", "LINE", "8", layer, "10", "0", "20", "0", "11", x2, "21", y2});
 }
