@@ -7,15 +7,12 @@
 namespace
 {
 // Block DOOR, base (10, 0), one LINE from (10, 0) to (20, 0).
-const std::string kDoorBlock =
-    Pairs({"0",  "SECTION", "2",  "BLOCKS", "0",  "BLOCK", "8",    "0",      "2", "DOOR",  "70",
-           "0",  "10",      "10", "20",     "0",  "0",     "LINE", "8",      "0", "10",    "10",
-           "20", "0",       "11", "20",     "21", "0",     "0",    "ENDBLK", "0", "ENDSEC"});
+const std::string kDoorBlock = Words("0 SECTION 2 BLOCKS 0 BLOCK 8 0 2 DOOR 70 0 10 10 20 0 0 LINE "
+                                     "8 0 10 10 20 0 11 20 21 0 0 ENDBLK 0 ENDSEC");
 
-std::string Insert(const char* name, const char* angle = "0", const char* extra = "41")
+std::string Insert(const std::string& name, const std::string& angleAndMore = "0 41 2")
 {
-    return Pairs(
-        {"0", "INSERT", "8", "0", "2", name, "10", "100", "20", "50", "50", angle, extra, "2"});
+    return Words("0 INSERT 8 0 2 " + name + " 10 100 20 50 50 " + angleAndMore);
 }
 
 CPolylineShape* Child(CKVDxf& dxf, INT_PTR insert, INT_PTR child)
@@ -28,9 +25,8 @@ CPolylineShape* Child(CKVDxf& dxf, INT_PTR insert, INT_PTR child)
 TEST(DxfBlocks, InsertsPlaceTurnedCopiesAtScaleOneByCaseSensitiveName)
 {
     Imported in(kDoorBlock +
-                InEntities(Insert("DOOR") + Insert("DOOR", "90") + Insert("DOOR", "210", "42") +
-                           Insert("door") + Pairs({"0", "insert", "2", "DOOR", "62", "3"}) +
-                           Pairs({"0", "INSERT", "2", "DOOR", "10", "1"})));
+                InEntities(Insert("DOOR") + Insert("DOOR", "90 41 2") + Insert("DOOR", "210 42 2") +
+                           Insert("door") + Words("0 insert 2 DOOR 62 3 0 INSERT 2 DOOR 10 1")));
     ASSERT_EQ(in.dxf.Read(), 1);
     EXPECT_EQ(in.dxf.m_arrShape.GetSize(), 0);
     ASSERT_EQ(in.dxf.m_arrInsert.GetSize(), 4);
@@ -51,12 +47,12 @@ TEST(DxfBlocks, InsertsPlaceTurnedCopiesAtScaleOneByCaseSensitiveName)
 
 TEST(DxfBlocks, BodyHoldsShapesReversedFirstDefinitionWinsEmptyBlocksDropped)
 {
-    Imported in(
-        Pairs({"0", "BLOCK", "2", "B"}) + LinePairs("0", "1") +
-        Pairs({"0", "TEXT", "1", "skipped", "0", "ELLIPSE", "8", "0"}) + LinePairs("0", "2") +
-        LinePairs("0", "3") + Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "B"}) + LinePairs("0", "9") +
-        Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "EMPTY", "0", "TEXT", "1", "t", "0", "ENDBLK"}) +
-        InEntities(Insert("B") + Insert("EMPTY")));
+    Imported in(Words("0 BLOCK 2 B") + LinePairs("0", "0", "0", "1", "0") +
+                Words("0 TEXT 1 skipped 0 ELLIPSE 8 0") + LinePairs("0", "0", "0", "2", "0") +
+                LinePairs("0", "0", "0", "3", "0") + Words("0 ENDBLK 0 BLOCK 2 B") +
+                LinePairs("0", "0", "0", "9", "0") +
+                Words("0 ENDBLK 0 BLOCK 2 EMPTY 0 TEXT 1 t 0 ENDBLK") +
+                InEntities(Insert("B") + Insert("EMPTY")));
     ASSERT_EQ(in.dxf.Read(), 1);
     ASSERT_EQ(in.dxf.m_arrBlock.GetSize(), 2);
     ASSERT_EQ(in.dxf.m_arrInsert.GetSize(), 1);
@@ -68,14 +64,12 @@ TEST(DxfBlocks, BodyHoldsShapesReversedFirstDefinitionWinsEmptyBlocksDropped)
 
 TEST(DxfBlocks, InsertBeforeItsBlockAndCutOffBlockMakeNothing)
 {
-    Imported early(Pairs({"0", "SECTION", "2", "ENTITIES"}) + Insert("DOOR") +
-                   Pairs({"0", "ENDSEC"}) + kDoorBlock + InEntities(""));
+    Imported early(Words("0 SECTION 2 ENTITIES") + Insert("DOOR") + Words("0 ENDSEC") + kDoorBlock +
+                   InEntities(""));
     ASSERT_EQ(early.dxf.Read(), 1);
     EXPECT_EQ(early.dxf.m_arrBlock.GetSize(), 1);
     EXPECT_EQ(early.dxf.m_arrInsert.GetSize(), 0);
-
-    Imported cut(Pairs({"0", "BLOCK", "2", "B"}) + LinePairs("0", "1") +
-                 Pairs({"0", "LINE", "8", "0"}));
+    Imported cut(Words("0 BLOCK 2 B") + LinePairs("0", "0", "0", "1", "0") + Words("0 LINE 8 0"));
     EXPECT_EQ(cut.dxf.Read(), 0);
     EXPECT_EQ(cut.dxf.m_arrBlock.GetSize(), 0);
 }

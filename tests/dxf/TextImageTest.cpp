@@ -4,10 +4,9 @@
 
 TEST(DxfText, KeepsFieldsOnLayerFiveAndScalesHeightByX)
 {
-    Imported in(Pairs({"0", "LAYER", "2", "T", "62", "1"}) +
-                InEntities(Pairs({"0",  "TEXT",   "8",  "T",  "62", "3",   "1",  "   Hello",
-                                  "7",  "ROMANS", "10", "5",  "20", "7",   "40", "2.5",
-                                  "41", "0.8",    "50", "90", "0",  "TEXT"})));
+    Imported in(Words("0 LAYER 2 T 62 1") +
+                InEntities(Words("0 TEXT 8 T 62 3") + Pairs({"1", "   Hello"}) +
+                           Words("7 ROMANS 10 5 20 7 40 2.5 41 0.8 50 90 0 TEXT")));
     in.dxf.m_Layers.m_dDxfScaleX = 2.0;
     in.dxf.m_Layers.m_dDxfScaleY = 3.0;
     ASSERT_EQ(in.dxf.Read(), 1);
@@ -26,26 +25,17 @@ TEST(DxfText, KeepsFieldsOnLayerFiveAndScalesHeightByX)
 TEST(DxfImage, OutlineIsTheClosedFourCornerBoxAndZeroSizesGiveNone)
 {
     // The second image is turned a quarter; the last three have a zero size or no layer.
-    Imported in(InEntities(
-        Pairs({"0",  "IMAGE", "8",  "0", "10", "10",  "20", "20",  "11", "0.5",
-               "21", "0",     "12", "0", "22", "0.5", "13", "100", "23", "40"}) +
-        Pairs({"0", "IMAGE", "62", "2", "11", "0", "21", "0.5", "12", "-0.5", "22", "0", "13",
-               "100", "23", "40"}) +
-        Pairs({"0", "IMAGE", "8", "0",  "13", "100", "23",    "0",  "0",   "IMAGE", "8",
-               "0", "11",    "1", "22", "1",  "0",   "IMAGE", "13", "100", "23",    "40"})));
+    Imported in(InEntities(Words("0 IMAGE 8 0 10 10 20 20 11 0.5 21 0 12 0 22 0.5 13 100 23 40 "
+                                 "0 IMAGE 62 2 11 0 21 0.5 12 -0.5 22 0 13 100 23 40 "
+                                 "0 IMAGE 8 0 13 100 23 0 0 IMAGE 8 0 11 1 22 1 "
+                                 "0 IMAGE 13 100 23 40")));
     ASSERT_EQ(in.dxf.Read(), 1);
     ASSERT_EQ(in.dxf.m_arrShape.GetSize(), 2);
     const std::vector<double> corners[2] = {{10, 20, 60, 20, 60, 40, 10, 40},
                                             {0, 0, 0, 50, -20, 50, -20, 0}};
     for (int i = 0; i < 2; ++i)
     {
-        CPolylineShape* outline = in.Line(i);
-        ASSERT_EQ(outline->m_nCount, 4);
-        EXPECT_EQ(outline->m_bClose, 1);
-        EXPECT_EQ(outline->m_nLineType, 1);
-        std::vector<double> got;
-        for (int k = 0; k < 4; ++k)
-            got.insert(got.end(), {outline->m_pX[k], outline->m_pY[k]});
-        EXPECT_EQ(got, corners[i]);
+        EXPECT_EQ(Points(in.Line(i)), corners[i]);
+        EXPECT_EQ(in.Line(i)->m_bClose, 1);
     }
 }
