@@ -6,21 +6,13 @@
 
 namespace
 {
-const double kPi = 3.141592653589793;
+// Block DOOR, base (10, 0), one LINE from (10, 0) to (20, 0).
+const std::string kDoorBlock = Words("0 SECTION 2 BLOCKS 0 BLOCK 8 0 2 DOOR 70 0 10 10 20 0 0 LINE "
+                                     "8 0 10 10 20 0 11 20 21 0 0 ENDBLK 0 ENDSEC");
 
-// Block DOOR, base (10, 0), one LINE from (10, 0) to (20, 0); then the given entities.
-std::string DoorDrawing(const std::string& entities)
+std::string Insert(const std::string& name, const std::string& angleAndMore = "0 41 2")
 {
-    return Pairs({"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "8", "0", "2", "DOOR", "70", "0",
-                  "10", "10", "20", "0"}) +
-           LinePairs("0", "10", "0", "20", "0") + Pairs({"0", "ENDBLK", "0", "ENDSEC"}) +
-           InEntities(entities);
-}
-
-std::string Insert(const char* name, const char* angle, const char* extra = "41")
-{
-    return Pairs(
-        {"0", "INSERT", "8", "0", "2", name, "10", "100", "20", "50", "50", angle, extra, "2"});
+    return Words("0 INSERT 8 0 2 " + name + " 10 100 20 50 50 " + angleAndMore);
 }
 
 CPolylineShape* Child(CKVDxf& dxf, INT_PTR insert, INT_PTR child)
@@ -30,21 +22,19 @@ CPolylineShape* Child(CKVDxf& dxf, INT_PTR insert, INT_PTR child)
 }
 } // namespace
 
-TEST(DxfBlocks, InsertsPlaceTurnedCopiesAtScaleOne)
+TEST(DxfBlocks, InsertsPlaceTurnedCopiesAtScaleOneByCaseSensitiveName)
 {
-    Imported in(DoorDrawing(Insert("DOOR", "0") + Insert("DOOR", "90") +
-                            Insert("DOOR", "210", "42") + Insert("door", "0") +
-                            Pairs({"0", "insert", "2", "DOOR", "62", "3"}) +
-                            Pairs({"0", "INSERT", "2", "DOOR", "10", "1"})));
+    Imported in(kDoorBlock +
+                InEntities(Insert("DOOR") + Insert("DOOR", "90 41 2") + Insert("DOOR", "210 42 2") +
+                           Insert("door") + Words("0 insert 2 DOOR 62 3 0 INSERT 2 DOOR 10 1")));
     ASSERT_EQ(in.dxf.Read(), 1);
-    ASSERT_EQ(in.dxf.m_arrBlock.GetSize(), 1);
     EXPECT_EQ(in.dxf.m_arrShape.GetSize(), 0);
     ASSERT_EQ(in.dxf.m_arrInsert.GetSize(), 4);
     const double degrees[] = {0, 90, 210};
     for (int i = 0; i < 3; ++i)
     {
         CPolylineShape* line = Child(in.dxf, i, 0);
-        double a = degrees[i] / 180.0 * kPi;
+        double a = degrees[i] / 180.0 * 3.141592653589793;
         EXPECT_NEAR(line->m_pX[0], 100.0, 1e-9);
         EXPECT_NEAR(line->m_pY[0], 50.0, 1e-9);
         EXPECT_NEAR(line->m_pX[1], 100.0 + 10.0 * std::cos(a), 1e-9) << degrees[i];
@@ -55,20 +45,18 @@ TEST(DxfBlocks, InsertsPlaceTurnedCopiesAtScaleOne)
     EXPECT_NEAR(Child(in.dxf, 3, 0)->m_pX[0], 0.0, 1e-9);
 }
 
-TEST(DxfBlocks, BodyHoldsShapesReversedAndFirstDefinitionWins)
+TEST(DxfBlocks, BodyHoldsShapesReversedFirstDefinitionWinsEmptyBlocksDropped)
 {
-    Imported in(
-        Pairs({"0", "BLOCK", "2", "B"}) + LinePairs("0", "0", "0", "1", "0") +
-        Pairs({"0", "TEXT", "1", "skipped", "0", "ELLIPSE", "8", "0"}) +
-        LinePairs("0", "0", "0", "2", "0") + LinePairs("0", "0", "0", "3", "0") +
-        Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "B"}) + LinePairs("0", "0", "0", "9", "0") +
-        Pairs({"0", "ENDBLK", "0", "BLOCK", "2", "EMPTY", "0", "TEXT", "1", "t", "0", "ENDBLK"}) +
-        InEntities(Insert("B", "0") + Insert("EMPTY", "0")));
+    Imported in(Words("0 BLOCK 2 B") + LinePairs("0", "0", "0", "1", "0") +
+                Words("0 TEXT 1 skipped 0 ELLIPSE 8 0") + LinePairs("0", "0", "0", "2", "0") +
+                LinePairs("0", "0", "0", "3", "0") + Words("0 ENDBLK 0 BLOCK 2 B") +
+                LinePairs("0", "0", "0", "9", "0") +
+                Words("0 ENDBLK 0 BLOCK 2 EMPTY 0 TEXT 1 t 0 ENDBLK") +
+                InEntities(Insert("B") + Insert("EMPTY")));
     ASSERT_EQ(in.dxf.Read(), 1);
     ASSERT_EQ(in.dxf.m_arrBlock.GetSize(), 2);
     ASSERT_EQ(in.dxf.m_arrInsert.GetSize(), 1);
-    auto* body = static_cast<CBodyShape*>(in.dxf.m_arrInsert[0]);
-    ASSERT_EQ(body->m_arrShape.GetSize(), 3);
+    ASSERT_EQ(static_cast<CBodyShape*>(in.dxf.m_arrInsert[0])->m_arrShape.GetSize(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_NEAR(Child(in.dxf, 0, i)->m_pX[1] - Child(in.dxf, 0, i)->m_pX[0], 3.0 - i, 1e-9);
     EXPECT_EQ(in.dxf.m_arrTemp.GetSize(), 0);
@@ -76,28 +64,12 @@ TEST(DxfBlocks, BodyHoldsShapesReversedAndFirstDefinitionWins)
 
 TEST(DxfBlocks, InsertBeforeItsBlockAndCutOffBlockMakeNothing)
 {
-    Imported early(Pairs({"0", "SECTION", "2", "ENTITIES"}) + Insert("DOOR", "0") +
-                   Pairs({"0", "ENDSEC"}) + DoorDrawing(""));
+    Imported early(Words("0 SECTION 2 ENTITIES") + Insert("DOOR") + Words("0 ENDSEC") + kDoorBlock +
+                   InEntities(""));
     ASSERT_EQ(early.dxf.Read(), 1);
     EXPECT_EQ(early.dxf.m_arrBlock.GetSize(), 1);
     EXPECT_EQ(early.dxf.m_arrInsert.GetSize(), 0);
-
-    Imported cut(Pairs({"0", "BLOCK", "2", "B"}) + LinePairs("0", "0", "0", "1", "0") +
-                 Pairs({"0", "LINE", "8", "0"}));
+    Imported cut(Words("0 BLOCK 2 B") + LinePairs("0", "0", "0", "1", "0") + Words("0 LINE 8 0"));
     EXPECT_EQ(cut.dxf.Read(), 0);
     EXPECT_EQ(cut.dxf.m_arrBlock.GetSize(), 0);
-}
-
-TEST(DxfBlocks, ReadCStopsAtEndOfBlocksOrAtEntities)
-{
-    Imported in(Pairs({"0", "SECTION", "2", "HEADER", "0", "ENDSEC"}) + DoorDrawing(""));
-    ASSERT_EQ(in.dxf.ReadLabel(), 1);
-    ASSERT_EQ(in.dxf.Read_C(), 1);
-    EXPECT_EQ(in.dxf.m_strValue, L"ENDSEC");
-    EXPECT_EQ(in.dxf.m_arrBlock.GetSize(), 1);
-
-    Imported noBlocks(InEntities(""));
-    ASSERT_EQ(noBlocks.dxf.ReadLabel(), 1);
-    EXPECT_EQ(noBlocks.dxf.Read_C(), 1);
-    EXPECT_EQ(noBlocks.dxf.m_strValue, L"ENTITIES");
 }

@@ -2,66 +2,41 @@
 
 #include "DxfTestSupport.h"
 
-TEST(DxfDriver, LineTakesLayerFromTableOrColour)
+TEST(DxfDriver, LinesTakeTheLayerRuleAndScaleAndOtherTypesArePassedOver)
 {
-    Imported in(
-        Pairs({"0", "LAYER", "2", "CUT", "62", "1"}) +
-        InEntities(
-            LinePairs("CUT", "1", "2", "3", "4") + LinePairs("NOPE", "0", "0", "1", "1") +
-            Pairs({"0", "LINE", "8",  "NOPE", "62", "5", "10", "0", "20", "0", "11", "1", "21", "1",
-                   "0", "LINE", "62", "0",    "10", "0", "20", "0", "11", "1", "21", "1"})));
-    ASSERT_EQ(in.dxf.Read(), 1);
-    ASSERT_EQ(in.dxf.m_arrShape.GetSize(), 4);
-    const int layers[] = {1, 0, 1, 1};
-    for (int i = 0; i < 4; ++i)
-    {
-        CPolylineShape* line = in.Line(i);
-        ASSERT_NE(line, nullptr);
-        EXPECT_EQ(line->m_nLayer, layers[i]);
-        EXPECT_EQ(line->m_nLineType, 1);
-        EXPECT_EQ(line->m_bClose, 0);
-        EXPECT_EQ(line->m_nCount, 2);
-    }
-    EXPECT_EQ(in.Line(0)->m_pX[1], 3.0);
-    EXPECT_EQ(in.Line(0)->m_pY[1], 4.0);
-}
-
-TEST(DxfDriver, DropsLinesWithoutLayerOrSecondPointAndSkipsUnknownTypes)
-{
-    Imported in(InEntities(Pairs(
-        {"0",  "LINE", "10", "0", "20", "0",     "11", "1", "21", "1", "0",  "line",  "8",  "L",
-         "10", "5",    "20", "5", "0",  "POINT", "8",  "L", "10", "1", "0",  "MTEXT", "1",  "LINE",
-         "0",  "LINE", "8",  "L", "10", "1",     "20", "2", "11", "3", "21", "4",     "21", "5"})));
+    Imported in(Words("0 LAYER 2 CUT 62 1") +
+                InEntities(LinePairs("CUT", "0", "0", "3", "0") +
+                           LinePairs("NOPE", "0", "0", "1", "0") +
+                           Words("0 LINE 8 NOPE 62 5 10 0 20 0 11 1 21 0") +
+                           Words("0 LINE 62 0 10 0 20 0 11 1 21 1") +
+                           Words("0 LINE 10 0 20 0 11 1 21 1") +       // no layer
+                           Words("0 line 8 L 10 5 20 5 0 POINT 8 L") + // no second point
+                           Words("0 MTEXT 1 LINE") + LinePairs("L", "0", "0", "3", "0") +
+                           Words("21 4 21 5"))); // a repeated 21 adds a point
     in.dxf.m_Layers.m_dDxfScaleX = 2.0;
     in.dxf.m_Layers.m_dDxfScaleY = 3.0;
     ASSERT_EQ(in.dxf.Read(), 1);
-    ASSERT_EQ(in.dxf.m_arrShape.GetSize(), 1);
-    CPolylineShape* line = in.Line(0);
-    ASSERT_EQ(line->m_nCount, 3);
-    const double xs[] = {2, 6, 6}, ys[] = {6, 12, 15};
-    for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(in.dxf.m_arrShape.GetSize(), 5);
+    const int layers[] = {1, 0, 1, 1, 0}, counts[] = {2, 2, 2, 2, 4};
+    for (int i = 0; i < 5; ++i)
     {
-        EXPECT_EQ(line->m_pX[i], xs[i]);
-        EXPECT_EQ(line->m_pY[i], ys[i]);
+        EXPECT_EQ(in.Line(i)->m_nLayer, layers[i]) << i;
+        EXPECT_EQ(in.Line(i)->m_nCount, counts[i]) << i;
+        EXPECT_EQ(in.Line(i)->m_nLineType, 1);
+        EXPECT_EQ(in.Line(i)->m_bClose, 0);
     }
+    EXPECT_EQ(Points(in.Line(4)), std::vector<double>({0, 0, 6, 0, 6, 12, 6, 15}));
 }
 
-TEST(DxfDriver, WalkEndsAtAnyEofValueAndFailsOnTruncation)
+TEST(DxfDriver, WalkEndsAtAnyEofValueAndFailsOnTruncationOrMissingEof)
 {
-    Imported lowerEof(Pairs({"0", "SECTION", "2", "HEADER", "9", "$CLAYER", "8", "eof"}) +
-                      InEntities(LinePairs("L", "0", "0", "1", "1")));
+    Imported lowerEof(Words("0 SECTION 2 HEADER 9 $CLAYER 8 eof") +
+                      InEntities(LinePairs("L", "0", "0", "1", "0")));
     EXPECT_EQ(lowerEof.dxf.Read(), 1);
     EXPECT_EQ(lowerEof.dxf.m_arrShape.GetSize(), 0);
-
-    Imported empty(InEntities(""));
-    EXPECT_EQ(empty.dxf.ReadEntities(), 1);
-    EXPECT_EQ(empty.dxf.m_arrShape.GetSize(), 0);
-
-    Imported cut(Pairs({"0", "SECTION", "2", "ENTITIES"}) + LinePairs("L", "0", "0", "1", "1") +
-                 Pairs({"0", "LINE", "8", "L", "10", "0", "20", "0", "11"}));
+    Imported cut(Words("0 SECTION 2 ENTITIES") + LinePairs("L", "0", "0", "1", "0") +
+                 Words("0 LINE 8 L 10 0 20 0 11"));
     EXPECT_EQ(cut.dxf.Read(), 0);
     EXPECT_EQ(cut.dxf.m_arrShape.GetSize(), 1);
-
-    Imported noEof(Pairs({"0", "SECTION", "2", "ENTITIES", "0", "ENDSEC"}));
-    EXPECT_EQ(noEof.dxf.Read(), 0);
+    EXPECT_EQ(Imported(Words("0 SECTION 2 ENTITIES 0 ENDSEC")).dxf.Read(), 0);
 }

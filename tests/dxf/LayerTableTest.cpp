@@ -2,59 +2,32 @@
 
 #include "DxfTestSupport.h"
 
-namespace
+TEST(DxfLayerTable, KeepsVisibleUnfrozenEntriesWithTheirColourAndStopsAtBlocks)
 {
-std::string LayerEntry(const char* name, const char* flags, const char* color)
-{
-    return Pairs({"0", "LAYER", "2", name, "70", flags, "62", color});
-}
-} // namespace
-
-TEST(DxfLayerTable, KeepsVisibleUnfrozenEntriesWithTheirColour)
-{
-    Imported in(Pairs({"0", "SECTION", "2", "TABLES", "0", "TABLE", "2", "VPORT", "0", "ENDTAB",
-                       "0", "TABLE", "2", "LAYER", "70", "7"}) +
-                LayerEntry("WALLS", "0", "7") + LayerEntry("OFF", "0", "-7") +
-                LayerEntry("FROZEN", "1", "3") + LayerEntry("LOCKED", "4", "0") +
-                LayerEntry("BOTH", "5", "2") + LayerEntry("A", "0", "1") +
-                LayerEntry("A", "0", "2") + LayerEntry("BIG", "0", "1000") +
-                Pairs({"0", "LAYER", "2", "NOCOLOUR", "0", "ENDTAB", "0", "ENDSEC", "0", "SECTION",
-                       "2", "BLOCKS", "0", "ENDSEC"}));
+    // Entries as name, flags (1 frozen, 4 locked) and colour (negative when off).
+    Imported in(Words("0 SECTION 2 TABLES 0 TABLE 2 VPORT 0 ENDTAB 0 TABLE 2 LAYER 70 7 "
+                      "0 LAYER 2 WALLS 70 0 62 7 0 LAYER 2 OFF 70 0 62 -7 "
+                      "0 LAYER 2 FROZEN 70 1 62 3 0 LAYER 2 LOCKED 70 4 62 0 "
+                      "0 LAYER 2 BOTH 70 5 62 2 0 LAYER 2 A 70 0 62 1 0 LAYER 2 A 70 0 62 2 "
+                      "0 LAYER 2 BIG 70 0 62 1000 0 LAYER 62 4 0 LAYER 2 NOCOLOUR "
+                      "0 ENDTAB 0 ENDSEC 0 SECTION 2 BLOCKS 0 ENDSEC"));
     ASSERT_EQ(in.dxf.ReadLayer(), 1);
     EXPECT_EQ(in.dxf.m_strValue, L"BLOCKS");
-    const wchar_t* expected[] = {L"WALLS007", L"LOCKED000", L"BOTH002",
-                                 L"A001",     L"A002",      L"BIG1000"};
-    ASSERT_EQ(in.dxf.m_arrLayer.GetSize(), 6);
-    for (int i = 0; i < 6; ++i)
+    const wchar_t* expected[] = {L"WALLS007", L"LOCKED000", L"BOTH002", L"A001",
+                                 L"A002",     L"BIG1000",   L"004"};
+    ASSERT_EQ(in.dxf.m_arrLayer.GetSize(), 7);
+    for (int i = 0; i < 7; ++i)
         EXPECT_EQ(in.dxf.m_arrLayer[i], expected[i]);
-
-    int color = -1;
-    EXPECT_EQ(in.dxf.GetLayer(CString(L"WALLS"), color), 1);
-    EXPECT_EQ(color, 7);
-    EXPECT_EQ(in.dxf.GetLayer(CString(L"A"), color), 1);
-    EXPECT_EQ(color, 1);
-    color = -1;
+    // The first entry of a name counts; a nameless entry is found by the empty name.
+    for (auto [name, colour] : {std::pair{L"WALLS", 7}, {L"A", 1}, {L"", 4}})
+    {
+        int found = -1;
+        EXPECT_EQ(in.dxf.GetLayer(CString(name), found), 1) << name;
+        EXPECT_EQ(found, colour) << name;
+    }
+    int untouched = -1;
     for (const wchar_t* missing : {L"walls", L"OFF", L"FROZEN", L"BIG", L"NOCOLOUR"})
-        EXPECT_EQ(in.dxf.GetLayer(CString(missing), color), 0) << missing;
-    EXPECT_EQ(color, -1);
-    for (int anyColour : {0, 7, 256, -3})
-        EXPECT_EQ(in.dxf.GetLayer(anyColour), 1);
-}
-
-TEST(DxfLayerTable, NamelessEntryIsFoundByTheEmptyName)
-{
-    Imported in(Pairs({"0", "TABLE", "0", "LAYER", "62", "4", "0", "ENTITIES"}));
-    ASSERT_EQ(in.dxf.ReadLayer(), 1);
-    int color = 0;
-    EXPECT_EQ(in.dxf.GetLayer(CString(L""), color), 1);
-    EXPECT_EQ(color, 4);
-}
-
-TEST(DxfLayerTable, ReadLayerWithoutTables)
-{
-    Imported stopsAtEntities(InEntities(""));
-    EXPECT_EQ(stopsAtEntities.dxf.ReadLayer(), 1);
-    EXPECT_EQ(stopsAtEntities.dxf.m_arrLayer.GetSize(), 0);
-    Imported endsFirst(Pairs({"0", "SECTION", "2", "HEADER", "0", "ENDSEC"}));
-    EXPECT_EQ(endsFirst.dxf.ReadLayer(), 0);
+        EXPECT_EQ(in.dxf.GetLayer(CString(missing), untouched), 0) << missing;
+    EXPECT_EQ(untouched, -1);
+    EXPECT_EQ(Imported(Words("0 SECTION 2 HEADER 0 ENDSEC")).dxf.ReadLayer(), 0);
 }

@@ -1,72 +1,38 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "DxfTestSupport.h"
 
-TEST(DxfPairReader, TrimsValuesAndReadsCodesUntrimmed)
+TEST(DxfPairReader, ReadsIntegerCodesTrimmedValuesCutLongLinesAndStopsAtTheEnd)
 {
-    Imported in("  10\r\n  LINE \t\r\n\n ENTITIES\r\n");
-    ASSERT_EQ(in.opened, 1);
-    ASSERT_EQ(in.dxf.ReadLabel(), 1);
-    EXPECT_EQ(in.dxf.m_nCode, 10);
-    EXPECT_EQ(in.dxf.m_strValue, L"LINE");
-    ASSERT_EQ(in.dxf.ReadLabel(), 1);
-    EXPECT_EQ(in.dxf.m_nCode, 0); // empty code line
-    EXPECT_EQ(in.dxf.m_strValue.CompareNoCase(L"entities"), 0);
-}
-
-TEST(DxfPairReader, FileEndingAfterCodeLineKeepsNewCodeAndOldValue)
-{
-    Imported in(Pairs({"0", "SECTION", "2"}));
-    ASSERT_EQ(in.dxf.ReadLabel(), 1);
-    EXPECT_EQ(in.dxf.ReadLabel(), 0);
+    // A value past the 2047-character line buffer is cut; its rest is read as the next code line.
+    Imported in("  10\r\n  LINE \t\r\n\n ENTITIES\r\n1\n" + std::string(2047, 'x') +
+                "7\nEND\n0\nEOF\n2\n");
+    const int codes[] = {10, 0, 1, 7, 0};
+    const std::wstring values[] = {L"LINE", L"ENTITIES", std::wstring(2047, L'x'), L"END", L"EOF"};
+    for (int i = 0; i < 5; ++i)
+    {
+        ASSERT_EQ(in.dxf.ReadLabel(), 1) << i;
+        EXPECT_EQ(in.dxf.m_nCode, codes[i]);
+        EXPECT_EQ(in.dxf.m_strValue, values[i].c_str());
+    }
+    EXPECT_EQ(in.dxf.ReadLabel(), 0); // cut after a code line: the new code, the old value
     EXPECT_EQ(in.dxf.m_nCode, 2);
-    EXPECT_EQ(in.dxf.m_strValue, L"SECTION");
-    EXPECT_EQ(in.dxf.ReadLabel(), 0);
+    EXPECT_EQ(in.dxf.m_strValue, L"EOF");
+    EXPECT_EQ(CKVDxf().Open(L"/nonexistent/drawing.dxf"), 0);
 }
 
-TEST(DxfPairReader, OpenOfMissingPathFails)
+TEST(DxfPairReader, GetCodeSplitsAtTheFirstHash)
 {
-    CKVDxf dxf;
-    EXPECT_EQ(dxf.Open(L"/nonexistent/drawing.dxf"), 0);
-    EXPECT_EQ(dxf.m_pFile, nullptr);
-    dxf.clear();
-    EXPECT_EQ(dxf.clearTemp(), 0);
-}
-
-TEST(DxfPairReader, SecondOpenDropsBlocksAndLayersButKeepsOutput)
-{
-    Imported in(
-        Pairs({"0", "LAYER", "2",  "A", "62", "1", "0",  "BLOCK", "2",  "B", "0", "LINE",
-               "8", "A",     "10", "0", "20", "0", "11", "1",     "21", "1", "0", "ENDBLK"}) +
-        InEntities(LinePairs("A", "0", "0", "1", "1") +
-                   Pairs({"0", "INSERT", "2", "B", "8", "A"})));
-    ASSERT_EQ(in.dxf.Read(), 1);
-    ASSERT_EQ(in.dxf.m_arrLayer.GetSize(), 1);
-    ASSERT_EQ(in.dxf.m_arrBlock.GetSize(), 1);
-    in.dxf.m_arrTemp.Add(new CPolylineShape);
-    EXPECT_EQ(in.dxf.Open(CString(in.file.WidePath().c_str())), 1);
-    EXPECT_EQ(in.dxf.m_arrLayer.GetSize(), 0);
-    EXPECT_EQ(in.dxf.m_arrBlock.GetSize(), 0);
-    EXPECT_EQ(in.dxf.m_arrTemp.GetSize(), 0);
-    EXPECT_EQ(in.dxf.m_arrShape.GetSize(), 1);
-    EXPECT_EQ(in.dxf.m_arrInsert.GetSize(), 1);
-}
-
-TEST(DxfPairReader, GetCodeSplitsAtFirstHash)
-{
-    CKVDxf dxf;
-    int code = -5;
-    CString name = L"x";
-    EXPECT_EQ(dxf.GetCode(L"HOLE", code, name), 0);
-    EXPECT_EQ(code, -5);
-    EXPECT_EQ(name, L"");
-    EXPECT_EQ(dxf.GetCode(L"HOLE#12", code, name), 1);
-    EXPECT_EQ(code, 12);
-    EXPECT_EQ(name, L"HOLE");
-    EXPECT_EQ(dxf.GetCode(L"#7", code, name), 1);
-    EXPECT_EQ(code, 7);
-    EXPECT_EQ(name, L"");
-    EXPECT_EQ(dxf.GetCode(L"A#B#3", code, name), 1);
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(name, L"A");
+    const std::tuple<const wchar_t*, int, int, const wchar_t*> cases[] = {
+        {L"HOLE", 0, -5, L""}, {L"H#12", 1, 12, L"H"}, {L"#7", 1, 7, L""}, {L"A#B#3", 1, 0, L"A"}};
+    for (const auto& [text, result, wantCode, wantName] : cases)
+    {
+        int code = -5;
+        CString name = L"x";
+        EXPECT_EQ(CKVDxf().GetCode(text, code, name), result) << text;
+        EXPECT_EQ(code, wantCode) << text;
+        EXPECT_EQ(name, wantName) << text;
+    }
 }
