@@ -1,14 +1,13 @@
 #include "diedxf/CKVDieDxf.h"
 
 #include "diedxf/EntityRules.h"
+#include "shape/Geometry.h"
 
 namespace
 {
-const double kPi = 3.141592653589793;
-
 double Radians(const CString& degrees)
 {
-    return _wtof(degrees) / 180.0 * kPi;
+    return DegreesToRadians(_wtof(degrees));
 }
 
 // ARC and CIRCLE share their record; only an arc takes the angles 50 and 51.

@@ -4,17 +4,13 @@
 #include <vector>
 
 #include "shape/CPolylineShape.h"
+#include "shape/Geometry.h"
 
 namespace
 {
 const double kTolerance = 1e-05;
 const double kMinRadius = 0.1;
 const double kMaxRadius = 999999999.0;
-const double kDeviation = 0.05;
-const double kHalfPi = 1.5707963267948966;
-const double kPi = 3.141592653589793;
-const double kThreeHalfPi = 4.71238898038469;
-const double kTwoPi = 6.283185307179586;
 
 struct Centre
 {
@@ -118,7 +114,7 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
     const double d = std::sqrt(r * r - c * c * 0.25);
     const Centre centre = FindCentre(x1, y1, x, y, dBulge, theta, c, d);
 
-    const double step = std::acos((r - kDeviation) / r);
+    const double step = std::acos((r - kChordDeviation) / r);
     if (!(step >= kTolerance))
         return appendEnd();
     double aStart = std::atan2(y1 - centre.y, x1 - centre.x);

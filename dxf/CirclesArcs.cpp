@@ -2,6 +2,7 @@
 
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
+#include "shape/Geometry.h"
 
 namespace
 {
@@ -15,7 +16,7 @@ int ReadCircleEntity(CKVDxf& dxf, bool isCircle)
     if (isCircle)
     {
         circle->m_dStartAngle = 0.0;
-        circle->m_dEndAngle = 6.283185307179586;
+        circle->m_dEndAngle = kTwoPi;
     }
     if (dxf.m_nCode == 0)
         return 1;

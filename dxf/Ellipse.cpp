@@ -4,6 +4,7 @@
 
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
+#include "shape/Geometry.h"
 
 namespace
 {
@@ -79,7 +80,7 @@ int CKVDxf::ReadEllipse()
     {
         ellipse->m_dAngle = std::atan2(axisY, axisX);
         if (ellipse->m_dAngle < 0)
-            ellipse->m_dAngle += 6.283185307179586;
+            ellipse->m_dAngle += kTwoPi;
     }
     POLYDATA record;
     ellipse->GetPolyData(record);

@@ -1,6 +1,7 @@
 #pragma once
 // Steps every entity reader of CKVDxf shares.
 #include "dxf/CKVDxf.h"
+#include "shape/Geometry.h"
 
 // Reads pairs, at least one, until the group code is 0; 0 when a read fails.
 int SkipToNextEntity(CKVDxf& dxf);
@@ -41,9 +42,3 @@ typedef int (CKVDxf::*EntityReader)();
 // The reader of an entity type name, or null for a type that is passed over; a block
 // definition reads only LINE, POLYLINE, SPLINE, LWPOLYLINE, CIRCLE and ARC.
 EntityReader FindEntityReader(const CString& value, bool blockEntitiesOnly);
-
-// Degrees as a file gives them, to radians: divided by 180.0 first, then times pi.
-inline double DegreesToRadians(double degrees)
-{
-    return degrees / 180.0 * 3.141592653589793;
-}

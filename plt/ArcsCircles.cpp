@@ -2,11 +2,10 @@
 
 #include "plt/CKVPlt.h"
 #include "plt/Parameters.h"
+#include "shape/Geometry.h"
 
 namespace
 {
-const double kPi = 3.141592653589793;
-const double kTwoPi = 6.283185307179586;
 } // namespace
 
 double CKVPlt::CalcAngle(double x1, double y1, double x2, double y2)
@@ -40,7 +39,7 @@ int CKVPlt::ReadArc(int bRelative)
     if (start < 0)
         start += kTwoPi;
     arc->m_dStartAngle = start;
-    double end = values[2] / 180.0 * kPi + start;
+    double end = DegreesToRadians(values[2]) + start;
     if (end >= kTwoPi)
         end -= kTwoPi;
     arc->m_dEndAngle = end;

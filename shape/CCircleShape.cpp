@@ -2,12 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace
-{
-const double kTwoPi = 6.283185307179586;
-const double kHalfPi = 1.5707963267948966;
-} // namespace
+#include "shape/Geometry.h"
 
 void CCircleShape::Recalc()
 {

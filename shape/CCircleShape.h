@@ -1,6 +1,7 @@
 #pragma once
 // A circle, or the counter-clockwise arc from m_dStartAngle to m_dEndAngle (radians).
 #include "shape/CShape.h"
+#include "shape/Geometry.h"
 
 class CCircleShape : public CShape
 {
@@ -15,5 +16,5 @@ class CCircleShape : public CShape
     double m_dCenterX = 0.0;
     double m_dCenterY = 0.0;
     double m_dStartAngle = 0.0;
-    double m_dEndAngle = 6.283185307179586;
+    double m_dEndAngle = kTwoPi;
 };

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include "shape/Geometry.h"
 
 namespace
 {
-const double kTwoPi = 6.283185307179586;
-const double kDeviation = 0.05;
 const int kMaxPoints = 4096;
 const double kLargestStep = kTwoPi / 8; // even a tiny ellipse keeps its shape
 } // namespace
@@ -27,7 +26,7 @@ void CEllipseShape::GetPolyData(POLYDATA& record)
         sweep = kTwoPi;
     // A chord over a parameter step h deviates at most h^2/8 times the largest semi-axis.
     const double radius = std::max(std::fabs(m_dMajor), std::fabs(m_dMinor));
-    const double step = std::min(kLargestStep, std::sqrt(8.0 * kDeviation / radius));
+    const double step = std::min(kLargestStep, std::sqrt(8.0 * kChordDeviation / radius));
     const int maxSegments = whole ? kMaxPoints : kMaxPoints - 1;
     const double wanted = std::ceil(sweep / step);
     const int segments = wanted < maxSegments ? std::max(1, static_cast<int>(wanted)) : maxSegments;

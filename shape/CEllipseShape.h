@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shape/CShape.h"
+#include "shape/Geometry.h"
 #include "shape/PolyData.h"
 
 class CEllipseShape : public CShape
@@ -26,26 +27,24 @@ class CEllipseShape : public CShape
     void EllipsePoint(double dAngle, double dCX, double dCY, double dA, double dB, double& dX,
                       double& dY)
     {
-        const double halfPi = 1.5707963267948966;
-        const double threeHalfPi = 4.71238898038469, twoPi = 6.283185307179586;
         const double t = std::tan(dAngle);
         const double k = dA * dB / std::sqrt(dA * dA * t * t + dB * dB);
-        if ((dAngle >= 0 && dAngle < halfPi) || (dAngle > threeHalfPi && dAngle < twoPi))
+        if ((dAngle >= 0 && dAngle < kHalfPi) || (dAngle > kThreeHalfPi && dAngle < kTwoPi))
         {
             dX = dCX + k;
             dY = dCY + k * t;
         }
-        else if (std::fabs(dAngle - halfPi) <= 0.0001)
+        else if (std::fabs(dAngle - kHalfPi) <= 0.0001)
         {
             dX = dCX;
             dY = dCY + dB;
         }
-        else if (dAngle > halfPi && dAngle < threeHalfPi)
+        else if (dAngle > kHalfPi && dAngle < kThreeHalfPi)
         {
             dX = dCX - k;
             dY = dCY - k * t;
         }
-        else if (std::fabs(dAngle - threeHalfPi) <= 0.0001)
+        else if (std::fabs(dAngle - kThreeHalfPi) <= 0.0001)
         {
             dX = dCX;
             dY = dCY - dB;
@@ -58,5 +57,5 @@ class CEllipseShape : public CShape
     double m_dMinor = 0.0;
     double m_dAngle = 0.0;
     double m_dStartParam = 0.0;
-    double m_dEndParam = 6.283185307179586;
+    double m_dEndParam = kTwoPi;
 };

@@ -1,5 +1,6 @@
 #pragma once
 // Tests on the corners of a polygon.
+#include "shape/Geometry.h"
 
 class CKVMathPoly
 {
@@ -8,10 +9,10 @@ class CKVMathPoly
     // at both ends; below pi the lower limit is not tested.
     int IsConvx(double dAngle1, double dAngle2)
     {
-        const double pi = 3.141592653589793, tolerance = 1e-05;
+        const double tolerance = 1e-05;
         if (dAngle2 > dAngle1 + tolerance)
             return 0;
-        if (dAngle1 >= pi && dAngle1 - pi > dAngle2 + tolerance)
+        if (dAngle1 >= kPi && dAngle1 - kPi > dAngle2 + tolerance)
             return 0;
         return 1;
     }

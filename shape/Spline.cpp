@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "shape/CPolylineShape.h"
+#include "shape/Geometry.h"
 
 namespace
 {
-const double kDeviation = 0.05;
 const int kMaxSegmentsPerSpan = 256;
 // Higher degrees are drawn at this one: each point costs the square of the degree, and no
 // drawing needs more.
@@ -89,7 +89,7 @@ double SecondDerivativeBound(const std::vector<Point>& control, const std::vecto
 // Segments so that a chord of parameter length h deviates at most h^2/8 * bound.
 int SegmentsFor(double length, double bound)
 {
-    double segments = std::ceil(length * std::sqrt(bound / (8.0 * kDeviation)));
+    double segments = std::ceil(length * std::sqrt(bound / (8.0 * kChordDeviation)));
     if (!(segments < kMaxSegmentsPerSpan))
         return kMaxSegmentsPerSpan;
     return std::max(1, static_cast<int>(segments));

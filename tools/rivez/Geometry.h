@@ -3,8 +3,7 @@
 #include <functional>
 
 #include "Import.h"
-
-const double kTwoPi = 6.283185307179586;
+#include "shape/Geometry.h"
 
 // The smallest rectangle holding the points added to it.
 struct Extent

@@ -7,7 +7,6 @@
 
 namespace
 {
-const double kPi = 3.141592653589793;
 const double kDrawingPixels = 1000; // the longer side of the drawing
 const double kMargin = 24;
 const double kLegendBand = 56;
