@@ -1,5 +1,8 @@
 #pragma once
 // The parameter text of a plotter command, after its two-letter mnemonic, as numbers.
+#include <cwchar>
+#include <string>
+
 #include "plt/CKVPlt.h"
 
 // The pen position's factors of the unit mode: the second pair in mode 1, else the first.
@@ -10,9 +13,21 @@ inline void UnitFactors(const CKVPlt& plt, double& sx, double& sy)
     sy = second ? plt.m_Layers.m_dPltScaleY2 : plt.m_Layers.m_dPltScaleY;
 }
 
+// The number of the value text [begin, end) alone. Converting in place could read past its end:
+// over blanks that open the next value, or on through a comma taken for a decimal point.
+inline double ValueBetween(const wchar_t* begin, const wchar_t* end)
+{
+    const size_t length = static_cast<size_t>(end - begin);
+    wchar_t small[64];
+    if (length >= sizeof small / sizeof small[0])
+        return _wtof(std::wstring(begin, end).c_str());
+    std::wmemcpy(small, begin, length);
+    small[length] = L'\0';
+    return _wtof(small);
+}
+
 // Values of a pen command: every comma ends a value, even an empty one; a blank ends a value
 // that has begun. Calls onValue with each value's number; returns how many there were.
-// A value stops at its separator, so converting from its first character reads just it.
 template <class OnValue> int ForEachPenValue(const CString& label, OnValue onValue)
 {
     const wchar_t* p = label.GetString() + (label.GetLength() < 2 ? label.GetLength() : 2);
@@ -20,7 +35,7 @@ template <class OnValue> int ForEachPenValue(const CString& label, OnValue onVal
     for (; p[i]; ++i)
         if (p[i] == L',' || (p[i] == L' ' && i > start))
         {
-            onValue(_wtof(p + start));
+            onValue(ValueBetween(p + start, p + i));
             ++count;
             start = i + 1;
         }

@@ -27,4 +27,9 @@ TEST(PltCommands, ExampleAndCorpusImport)
         GTEST_SKIP() << "no plotter corpus at " << RIVEZ_PLT_CORPUS;
     for (const auto& entry : std::filesystem::directory_iterator(RIVEZ_PLT_CORPUS))
         PlotFile(entry.path());
+    // "LB  8": the second blank ends a value of one blank, so the label starts at x 0.
+    std::string labels = PlotFile(std::filesystem::path(RIVEZ_PLT_CORPUS) / "hp2xx__ul.hp");
+    for (int shape = 0; shape < 18; ++shape)
+        labels.erase(0, labels.find(" | ") + 3);
+    EXPECT_EQ(labels.substr(0, labels.find(' ')), "0,1");
 }
