@@ -114,3 +114,26 @@ TEST(HostSvg, LegendFitsAnEmptyPicture)
                 << importer << ": " << (*it)[2];
     }
 }
+
+TEST(HostSvg, SeveralFilesGiveAPictureEachInTheDirectory)
+{
+    TempFile dir("", ".pictures"); // its path, made a directory by rivez
+    std::filesystem::remove(dir.Path());
+    const std::string pictures = dir.Path().string();
+    // Two inputs of the same name keep their pictures apart.
+    ASSERT_EQ(Rivez("--format svg -o " + pictures + " " + kBracket + " " + kBracket + " " +
+                    kCarton + " --importer die")
+                  .status,
+              0);
+    for (const char* name : {"bracket.svg", "bracket-2.svg", "carton.svg"})
+    {
+        const std::string svg = Slurp(dir.Path() / name);
+        EXPECT_EQ(svg.rfind("<?xml", 0), 0u) << name;
+        EXPECT_EQ(svg.find("<?xml", 1), std::string::npos) << name; // one document a file
+    }
+    std::filesystem::remove_all(dir.Path());
+    // Without a directory several pictures would run into one stream that no viewer reads.
+    RivezRun run = Rivez("--format svg " + kBracket + " " + kBracket);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("-o DIR"), std::string::npos) << run.err;
+}
