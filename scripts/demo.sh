@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the library and rivez (no tests), imports every example with rivez, prints a summary of each and writes an
-# SVG picture per example into out/.
+# Builds the library and rivez (no tests), imports every example with rivez, prints a summary
+# of each and writes an SVG picture per example into out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/examples.sh
