@@ -35,6 +35,18 @@ TEST(Facts, ThumbnailOfAPolylineOfThousandsOfPointsKeepsAPointPerGridCell)
     EXPECT_EQ(facts.importJson["shapes"][0]["points"].size(), 5001u);
 }
 
+TEST(Facts, ThumbnailDrawsALineBetweenTheSameTwoCellsOnceAndNoLineWithinOneCell)
+{
+    // Five copies of one line, and a line shorter than a cell.
+    TempFile lines("IN;SP1;PU0,0;PD0,0,10000,0;PU0,0;PD10000,0;PU0,0;PD10000,0;PU0,0;"
+                   "PD10000,0;PU0,0;PD10000,0;PU5000,5000;PD5001,5000;PU;",
+                   ".plt");
+    const FileFacts facts = GatherFacts(lines.Path().string(), "plt", {});
+    const auto& thinning = facts.card["thinning"];
+    EXPECT_EQ(thinning["pointsBefore"], facts.card["counts"]["points"]);
+    EXPECT_EQ(thinning["pointsAfter"], 2);
+}
+
 TEST(Facts, AFileThatCannotBeOpenedHasNoPicture)
 {
     const FileFacts facts = GatherFacts("/no/such/drawing.dxf", "dxf", {});

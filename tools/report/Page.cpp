@@ -121,7 +121,7 @@ void WritePicture(std::ostream& out, const Card& card, const std::string& name)
             << Html(ResultInWords(card)) << "</div>\n";
         return;
     }
-    const std::string image = "<img class=\"thumb\" alt=\"" + Html(name) +
+    const std::string image = "<img class=\"thumb\" decoding=\"async\" alt=\"" + Html(name) +
                               "\" src=\"data:image/svg+xml;base64," +
                               Base64(card["thumbnail"].get<std::string>()) + "\"/>";
     if (card.contains("links") && card["links"].contains("svg"))
@@ -158,7 +158,7 @@ void WriteCounts(std::ostream& out, const Card& card)
         const long long before = t.value("pointsBefore", 0LL), after = t.value("pointsAfter", 0LL);
         if (after < before)
             out << "<p class=\"note\">thumbnail: " << after << " of " << before
-                << " points, thinned to a " << t.value("gridCells", 0) << "-cell grid</p>\n";
+                << " points, snapped to a " << t.value("gridCells", 0) << "-cell grid</p>\n";
     }
 }
 

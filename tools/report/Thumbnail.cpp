@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <set>
 #include <sstream>
 
 #include "Geometry.h"
@@ -9,6 +11,8 @@
 
 namespace
 {
+using Cell = std::pair<long long, long long>;
+
 class Grid
 {
   public:
@@ -18,40 +22,46 @@ class Grid
     {
     }
     bool Usable() const { return std::isfinite(m_cell) && m_cell > 0; }
-    std::pair<long long, long long> CellOf(double x, double y) const
+    // Non-finite points have no cell: they stay as they are and are never merged away.
+    std::optional<Cell> CellOf(double x, double y) const
     {
-        return {Index(x - m_minX), Index(y - m_minY)};
+        const double i = std::floor((x - m_minX) / m_cell), j = std::floor((y - m_minY) / m_cell);
+        if (!std::isfinite(i) || !std::isfinite(j) || std::fabs(i) > 1e15 || std::fabs(j) > 1e15)
+            return std::nullopt;
+        return Cell{static_cast<long long>(i), static_cast<long long>(j)};
     }
+    double CentreX(const Cell& cell) const { return m_minX + (cell.first + 0.5) * m_cell; }
+    double CentreY(const Cell& cell) const { return m_minY + (cell.second + 0.5) * m_cell; }
 
   private:
-    // Non-finite points get a cell of their own so that they are never merged away.
-    long long Index(double offset) const
-    {
-        const double cell = std::floor(offset / m_cell);
-        return std::isfinite(cell) && std::fabs(cell) < 1e15 ? static_cast<long long>(cell)
-                                                             : -1;
-    }
     double m_minX, m_minY, m_cell;
 };
 
-int Thin(CPolylineShape& polyline, const Grid& grid)
+// Moves every point to the centre of its cell and keeps one point per run of points in the
+// same cell. A polyline left within one cell is dropped, and so is a two-point one whose cells
+// another already joins: drawings of many short lines shrink the most.
+void Thin(CPolylineShape& polyline, const Grid& grid, std::set<std::pair<Cell, Cell>>& segments)
 {
-    if (polyline.m_nCount <= 2)
-        return polyline.m_nCount;
-    int kept = 1;
-    auto lastCell = grid.CellOf(polyline.m_pX[0], polyline.m_pY[0]);
-    for (int i = 1; i < polyline.m_nCount; ++i)
+    int kept = 0;
+    std::optional<Cell> last;
+    bool finite = true;
+    for (int i = 0; i < polyline.m_nCount; ++i)
     {
-        const auto cell = grid.CellOf(polyline.m_pX[i], polyline.m_pY[i]);
-        if (cell == lastCell && i != polyline.m_nCount - 1)
+        const std::optional<Cell> cell = grid.CellOf(polyline.m_pX[i], polyline.m_pY[i]);
+        finite = finite && cell;
+        if (cell && kept > 0 && cell == last)
             continue;
-        polyline.m_pX[kept] = polyline.m_pX[i];
-        polyline.m_pY[kept] = polyline.m_pY[i];
+        polyline.m_pX[kept] = cell ? grid.CentreX(*cell) : polyline.m_pX[i];
+        polyline.m_pY[kept] = cell ? grid.CentreY(*cell) : polyline.m_pY[i];
         ++kept;
-        lastCell = cell;
+        last = cell;
     }
+    const Cell first = grid.CellOf(polyline.m_pX[0], polyline.m_pY[0]).value_or(Cell{});
+    if (finite && kept == 1)
+        kept = 0;
+    else if (finite && kept == 2 && !segments.insert(std::minmax(first, *last)).second)
+        kept = 0;
     polyline.m_nCount = kept;
-    return kept;
 }
 } // namespace
 
@@ -59,19 +69,21 @@ Thinning ThinToGrid(Import& import, int gridCells)
 {
     Thinning thinning;
     const Grid grid(ImportExtent(import), gridCells);
+    std::set<std::pair<Cell, Cell>> segments;
     auto thin = [&](const CShape& shape) {
         // The import is ours to change; the visitor is read-only by its signature alone.
         auto* polyline = dynamic_cast<CPolylineShape*>(const_cast<CShape*>(&shape));
         if (!polyline)
             return;
         thinning.pointsBefore += polyline->m_nCount;
-        thinning.pointsAfter += grid.Usable() ? Thin(*polyline, grid) : polyline->m_nCount;
+        if (grid.Usable() && polyline->m_nCount > 0)
+            Thin(*polyline, grid, segments);
+        thinning.pointsAfter += polyline->m_nCount;
     };
     ForEachShape(import.shapes, thin);
     ForEachShape(import.inserts, thin);
     return thinning;
 }
-
 std::string ThumbnailSvg(const Import& import)
 {
     std::ostringstream svg;

@@ -1,5 +1,5 @@
 #pragma once
-// The small picture of a card: the import's polylines thinned to a pixel grid.
+// The small picture of a card: the import's polylines snapped to a pixel grid.
 #include <string>
 
 #include "Import.h"
@@ -10,9 +10,9 @@ struct Thinning
     long long pointsAfter = 0;
 };
 
-// Drops every polyline point that falls in the same cell of a grid of gridCells across the
-// drawing's longer side as the point kept before it; first and last points always stay.
-// Changes the import's polylines in place.
+// Snaps the import's polylines to a grid of gridCells across the drawing's longer side, in
+// place: one point per cell that a polyline passes, no polyline that stays in one cell, and
+// no second line between the same two cells. Circles, ellipses and texts stay as they are.
 Thinning ThinToGrid(Import& import, int gridCells);
 
 // The picture of an import as an SVG for a thumbnail, without the legend the page shows once.
