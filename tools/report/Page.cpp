@@ -156,7 +156,8 @@ void WriteCounts(std::ostream& out, const Card& card)
     {
         const json& t = card["thinning"];
         const long long before = t.value("pointsBefore", 0LL), after = t.value("pointsAfter", 0LL);
-        if (after < before)
+        // Worth a word only where the thumbnail leaves out much of the drawing.
+        if (2 * after < before)
             out << "<p class=\"note\">thumbnail: " << after << " of " << before
                 << " points, snapped to a " << t.value("gridCells", 0) << "-cell grid</p>\n";
     }
@@ -308,7 +309,7 @@ void WriteHeader(std::ostream& out, const PageHeading& heading, const std::vecto
         << "</label>\n<output id=\"shown\"></output>\n</div>\n"
         << "<p class=\"legend\"><span class=\"line0\">line class 0</span> "
            "<span class=\"line1\">line class 1</span> (for die layouts: cutting, creasing). "
-           "Click a picture for the full drawing.</p>\n";
+           "Thumbnails draw lines snapped to a pixel grid; click one for the full drawing.</p>\n";
     if (!heading.skippedByExtension.empty())
     {
         std::vector<std::string> parts;
