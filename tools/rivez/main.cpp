@@ -105,10 +105,10 @@ Options Parse(int argc, char** argv)
     app.add_flag("--dxf-steps", options.settings.dxfSteps,
                  "dxf only: ReadLayer, Read_C, ReadEntities in turn instead of Read");
     app.add_option("-j,--jobs", options.limits.jobs, "html: files imported at once")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Range(1, 256));
     app.add_option("--time-limit", options.limits.secondsPerJob,
                    "html: seconds an import may take before it is stopped")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Range(0.1, 86400.0));
     app.add_option("FILE", options.files, "the drawings to read (html: folders too)")->required();
     try
     {
