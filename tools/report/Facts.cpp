@@ -4,6 +4,7 @@
 
 #include "Geometry.h"
 #include "Json.h"
+#include "ShapeCounts.h"
 #include "Svg.h"
 #include "Thumbnail.h"
 
@@ -14,27 +15,16 @@ const int kThumbnailGridCells = 400;
 
 nlohmann::ordered_json CountShapes(const Import& import)
 {
-    int polylines = 0, closed = 0, circles = 0, ellipses = 0, texts = 0;
-    long long points = 0;
-    auto count = [&](const CShape& shape) {
-        if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
-        {
-            ++polylines;
-            closed += p->m_bClose ? 1 : 0;
-            points += p->m_nCount;
-        }
-        else if (dynamic_cast<const CCircleShape*>(&shape))
-            ++circles;
-        else if (dynamic_cast<const CEllipseShape*>(&shape))
-            ++ellipses;
-        else
-            ++texts;
-    };
-    ForEachShape(import.shapes, count);
-    return {{"shapes", import.shapes.size()}, {"inserts", import.inserts.size()},
-            {"polylines", polylines},         {"closedPolylines", closed},
-            {"circles", circles},             {"ellipses", ellipses},
-            {"texts", texts},                 {"points", points}};
+    ShapeCounts counts;
+    ForEachShape(import.shapes, [&](const CShape& shape) { counts.Count(shape); });
+    return {{"shapes", import.shapes.size()},
+            {"inserts", import.inserts.size()},
+            {"polylines", counts.openPolylines + counts.closedPolylines},
+            {"closedPolylines", counts.closedPolylines},
+            {"circles", counts.circles},
+            {"ellipses", counts.ellipses},
+            {"texts", counts.texts},
+            {"points", counts.points}};
 }
 
 nlohmann::ordered_json ExtentJson(const Extent& extent)
