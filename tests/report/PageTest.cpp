@@ -32,9 +32,10 @@ std::string Page(const std::vector<Card>& cards)
 std::vector<std::string> CardFiles(const std::string& page)
 {
     std::vector<std::string> files;
-    const std::regex card("<article class=\"card\" data-file=\"([^\"]*)\" data-problems=\"([^\"]*)\"");
-    for (auto it = std::sregex_iterator(page.begin(), page.end(), card); it != std::sregex_iterator();
-         ++it)
+    const std::regex card(
+        "<article class=\"card\" data-file=\"([^\"]*)\" data-problems=\"([^\"]*)\"");
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), card);
+         it != std::sregex_iterator(); ++it)
         files.push_back((*it)[1].str() + " [" + (*it)[2].str() + "]");
     return files;
 }
@@ -63,27 +64,35 @@ TEST(Page, ExplanationAndContoursAreShownInWords)
     Card card = ReadCard("parts.dxf", 0, 5);
     card["explain"] = {
         {"accounting",
-         {{{"type", "SPLINE"}, {"inFile", 4}, {"kept", 1},
-           {"dropped", {{"no layer name and no colour", 3}}}, {"passedOver", json::object()},
+         {{{"type", "SPLINE"},
+           {"inFile", 4},
+           {"kept", 1},
+           {"dropped", {{"no layer name and no colour", 3}}},
+           {"passedOver", json::object()},
            {"unexplained", 0}},
-          {{"type", "MTEXT"}, {"inFile", 61}, {"kept", 0}, {"dropped", json::object()},
-           {"passedOver", {{"a type this importer does not read", 61}}}, {"unexplained", 0}}}},
+          {{"type", "MTEXT"},
+           {"inFile", 61},
+           {"kept", 0},
+           {"dropped", json::object()},
+           {"passedOver", {{"a type this importer does not read", 61}}},
+           {"unexplained", 0}}}},
         {"stoppedAt", {{"line", 120}, {"reason", "end of file inside an entity"}}},
         {"warnings", {{{"code", "paper-space"}, {"text", "paper-space entities are read"}}}}};
-    card["contours"] = {{"tolerance", 0.01},
-                        {"closed", 35},
-                        {"loopsOfPieces", 2},
-                        {"open", {{{"pieces", {3, 4}}, {"gap", 0.3}, {"ends", {{120.5, 40}, {120.8, 40}}}}}}};
+    card["contours"] = {
+        {"tolerance", 0.01},
+        {"closed", 35},
+        {"loopsOfPieces", 2},
+        {"open", {{{"pieces", {3, 4}}, {"gap", 0.3}, {"ends", {{120.5, 40}, {120.8, 40}}}}}}};
     const std::string page = Page({card});
     EXPECT_EQ(CardFiles(page),
               std::vector<std::string>{"parts.dxf [stopped drops open warnings passed-over]"});
-    for (const char* text :
-         {"SPLINE dropped: 3 no layer name and no colour",
-          "<td>MTEXT</td><td>61</td><td>0</td><td></td><td>61 a type this importer does not read</td>",
-          "Reading stopped at line 120: end of file inside an entity",
-          "<code>paper-space</code> paper-space entities are read",
-          "contours (tolerance 0.01): 35 closed, 2 loops of pieces, 1 open",
-          "gap 0.3 between (120.5, 40) and (120.8, 40), 2 pieces"})
+    for (const char* text : {"SPLINE dropped: 3 no layer name and no colour",
+                             "<td>MTEXT</td><td>61</td><td>0</td><td></td><td>61 a type this "
+                             "importer does not read</td>",
+                             "Reading stopped at line 120: end of file inside an entity",
+                             "<code>paper-space</code> paper-space entities are read",
+                             "contours (tolerance 0.01): 35 closed, 2 loops of pieces, 1 open",
+                             "gap 0.3 between (120.5, 40) and (120.8, 40), 2 pieces"})
         EXPECT_NE(page.find(text), std::string::npos) << text;
 }
 

@@ -24,18 +24,20 @@ std::map<size_t, WorkerAnswer> RunAll(size_t count, const WorkerLimits& limits,
 TEST(Workers, CrashHangAndFailureCostOnlyTheirOwnAnswer)
 {
     const WorkerLimits limits{2, 1.0};
-    auto answers = RunAll(6, limits, [](size_t i) -> std::string {
-        if (i == 1)
-            std::abort();
-        if (i == 2)
-            for (;;)
-                pause();
-        if (i == 3)
-            _exit(7);
-        if (i == 4)
-            throw std::runtime_error("no");
-        return "job " + std::to_string(i);
-    });
+    auto answers = RunAll(6, limits,
+                          [](size_t i) -> std::string
+                          {
+                              if (i == 1)
+                                  std::abort();
+                              if (i == 2)
+                                  for (;;)
+                                      pause();
+                              if (i == 3)
+                                  _exit(7);
+                              if (i == 4)
+                                  throw std::runtime_error("no");
+                              return "job " + std::to_string(i);
+                          });
     ASSERT_EQ(answers.size(), 6u);
     EXPECT_EQ(answers[0].end, WorkerAnswer::End::Finished);
     EXPECT_EQ(answers[0].text, "job 0");

@@ -6,7 +6,7 @@
 
 struct DrawingList
 {
-    std::vector<std::string> files;                 // in the order given, each folder sorted
+    std::vector<std::string> files;                // in the order given, each folder sorted
     std::map<std::string, int> skippedByExtension; // files in folders that are not drawings
 };
 

@@ -90,6 +90,23 @@ std::vector<std::string> ProblemsOf(const Card& card)
     return codes;
 }
 
+size_t RankOf(const Card& card)
+{
+    const std::vector<ProblemKind>& kinds = ProblemKinds();
+    size_t rank = 0;
+    while (rank < kinds.size() && !kinds[rank].applies(card))
+        ++rank;
+    return rank;
+}
+
+const char* LabelOf(const std::string& code)
+{
+    for (const ProblemKind& kind : ProblemKinds())
+        if (code == kind.code)
+            return kind.label;
+    return "";
+}
+
 bool ReadToEnd(const Card& card)
 {
     return WasRead(card) && (card.value("importer", "") == "plt" || card.value("result", 0) == 1);

@@ -18,6 +18,12 @@ const std::vector<ProblemKind>& ProblemKinds();
 // The codes of the kinds that apply to the card, most serious first.
 std::vector<std::string> ProblemsOf(const Card& card);
 
+// The place of the card's most serious problem in ProblemKinds(), or its size when none.
+size_t RankOf(const Card& card);
+
+// The label of a kind's code.
+const char* LabelOf(const std::string& code);
+
 // True when the read came to its end (for the plotter reader, whenever it read its file).
 bool ReadToEnd(const Card& card);
 

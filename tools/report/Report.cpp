@@ -124,8 +124,8 @@ int WriteReport(const DrawingList& drawings, const ReportOptions& options)
     fs::create_directories(FilesFolderOf(options.page), error);
     if (error)
     {
-        std::cerr << "rivez: cannot make " << FilesFolderOf(options.page) << ": "
-                  << error.message() << "\n";
+        std::cerr << "rivez: cannot make " << FilesFolderOf(options.page) << ": " << error.message()
+                  << "\n";
         return 1;
     }
     const std::vector<std::string>& files = drawings.files;
@@ -137,7 +137,8 @@ int WriteReport(const DrawingList& drawings, const ReportOptions& options)
             files.size(), options.limits,
             [&](size_t i) { return CardOfFile(i, files[i], options); },
             [&](size_t i) { progress.Started(files[i]); },
-            [&](size_t i, WorkerAnswer&& answer) {
+            [&](size_t i, WorkerAnswer&& answer)
+            {
                 progress.Answered();
                 Card& card = cards[i];
                 if (answer.end == WorkerAnswer::End::Finished)
@@ -147,8 +148,8 @@ int WriteReport(const DrawingList& drawings, const ReportOptions& options)
                             {"failure", DescribeFailure(answer, options.limits)}};
                 card["file"] = files[i];
                 if (!card.contains("importer"))
-                    card["importer"] = options.importer.empty() ? ImporterForPath(files[i])
-                                                                : options.importer;
+                    card["importer"] =
+                        options.importer.empty() ? ImporterForPath(files[i]) : options.importer;
                 if (card["outcome"] != "read")
                 {
                     status = 1;
@@ -164,8 +165,7 @@ int WriteReport(const DrawingList& drawings, const ReportOptions& options)
     page.flush();
     if (!page)
     {
-        std::cerr << "rivez: cannot write " << options.page << ": " << std::strerror(errno)
-                  << "\n";
+        std::cerr << "rivez: cannot write " << options.page << ": " << std::strerror(errno) << "\n";
         return 1;
     }
     return status;

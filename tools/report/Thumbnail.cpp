@@ -70,7 +70,8 @@ Thinning ThinToGrid(Import& import, int gridCells)
     Thinning thinning;
     const Grid grid(ImportExtent(import), gridCells);
     std::set<std::pair<Cell, Cell>> segments;
-    auto thin = [&](const CShape& shape) {
+    auto thin = [&](const CShape& shape)
+    {
         // The import is ours to change; the visitor is read-only by its signature alone.
         auto* polyline = dynamic_cast<CPolylineShape*>(const_cast<CShape*>(&shape));
         if (!polyline)

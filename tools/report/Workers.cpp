@@ -152,8 +152,8 @@ void RunInWorkers(size_t count, const WorkerLimits& limits,
             fds.push_back({job.fd, POLLIN, 0});
             firstDeadline = std::min(firstDeadline, job.start + limit);
         }
-        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
-            firstDeadline - Clock::now());
+        const auto wait =
+            std::chrono::duration_cast<std::chrono::milliseconds>(firstDeadline - Clock::now());
         poll(fds.data(), fds.size(), static_cast<int>(std::max<long long>(0, wait.count()) + 1));
         for (size_t i = 0; i < running.size(); ++i)
             if (fds[i].revents != 0)
@@ -184,9 +184,9 @@ std::string DescribeFailure(const WorkerAnswer& answer, const WorkerLimits& limi
                std::to_string(static_cast<long long>(std::ceil(limits.secondsPerJob))) +
                " s and was stopped";
     case WorkerAnswer::End::Failed:
-        return answer.code < 0 ? "no worker could be started for the import"
-                               : "the import's worker failed (exit status " +
-                                     std::to_string(answer.code) + ")";
+        return answer.code < 0
+                   ? "no worker could be started for the import"
+                   : "the import's worker failed (exit status " + std::to_string(answer.code) + ")";
     case WorkerAnswer::End::Finished:
         break;
     }
