@@ -5,32 +5,7 @@
 
 std::string Html(const std::string& text)
 {
-    const std::string utf8 = RvzUtf8FromWide(WideFromUtf8(text));
-    std::string out;
-    for (unsigned char c : utf8)
-    {
-        switch (c)
-        {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            if (c < 0x20 && c != '\t' && c != '\n')
-                out += "\xEF\xBF\xBD";
-            else
-                out += static_cast<char>(c);
-        }
-    }
-    return out;
+    return XmlText(RvzUtf8FromWide(WideFromUtf8(text)));
 }
 
 std::string Html(const nlohmann::ordered_json& value)
