@@ -45,7 +45,10 @@ TEST(Page, CardsWithTheMostSeriousProblemsComeFirstAndTheHeaderCountsThem)
 {
     Card warned = ReadCard("w.dxf", 1, 3);
     warned["explain"]["warnings"] = {{{"code", "units-not-mm"}, {"text", "inches"}}};
-    Card crashed = {{"file", "c.dxf"}, {"outcome", "failed"}, {"failure", "the import crashed"}};
+    Card crashed = {{"file", "c.dxf"},
+                    {"importer", "dxf"},
+                    {"outcome", "failed"},
+                    {"failure", "the import crashed"}};
     const std::string page =
         Page({ReadCard("fine.dxf", 1, 2), warned, ReadCard("cut.dxf", 0, 0), crashed});
     const std::vector<std::string> expected = {"c.dxf [failed]", "cut.dxf [stopped empty]",
@@ -55,7 +58,7 @@ TEST(Page, CardsWithTheMostSeriousProblemsComeFirstAndTheHeaderCountsThem)
     EXPECT_NE(page.find(">2 read to their end<"), std::string::npos);
     EXPECT_NE(page.find(">1 stopped early<"), std::string::npos);
     EXPECT_NE(page.find(">1 with warnings<"), std::string::npos);
-    EXPECT_NE(page.find("no picture: the import crashed"), std::string::npos);
+    EXPECT_NE(page.find("dxf importer: the import crashed"), std::string::npos);
     EXPECT_NE(page.find("not drawings by their extension: .hp 20"), std::string::npos);
 }
 

@@ -57,8 +57,7 @@ void WritePicture(std::ostream& out, const Card& card, const std::string& name)
 {
     if (!card.contains("thumbnail"))
     {
-        out << "<div class=\"picture missing\">no picture: " << Html(ResultInWords(card))
-            << "</div>\n";
+        out << "<div class=\"picture missing\">no picture</div>\n";
         return;
     }
     const std::string image = "<img class=\"thumb\" decoding=\"async\" alt=\"" + Html(name) +
