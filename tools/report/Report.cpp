@@ -40,13 +40,16 @@ std::string Stem(size_t index, const std::string& path)
     return std::to_string(index + 1) + "-" + name;
 }
 
+std::string ImporterOf(const std::string& path, const ReportOptions& options)
+{
+    return options.importer.empty() ? ImporterForPath(path) : options.importer;
+}
+
 // Runs in the worker: imports, writes the full picture, JSON and explanation beside the page,
 // and hands back the card.
 std::string CardOfFile(size_t index, const std::string& path, const ReportOptions& options)
 {
-    const std::string importer =
-        options.importer.empty() ? ImporterForPath(path) : options.importer;
-    FileFacts facts = GatherFacts(path, importer, options.settings);
+    FileFacts facts = GatherFacts(path, ImporterOf(path, options), options.settings);
     if (facts.card.value("outcome", "") == "read")
     {
         const fs::path folder = FilesFolderOf(options.page);
@@ -148,8 +151,7 @@ int WriteReport(const DrawingList& drawings, const ReportOptions& options)
                             {"failure", DescribeFailure(answer, options.limits)}};
                 card["file"] = files[i];
                 if (!card.contains("importer"))
-                    card["importer"] =
-                        options.importer.empty() ? ImporterForPath(files[i]) : options.importer;
+                    card["importer"] = ImporterOf(files[i], options);
                 if (card["outcome"] != "read")
                 {
                     status = 1;

@@ -190,5 +190,5 @@ std::string DescribeFailure(const WorkerAnswer& answer, const WorkerLimits& limi
     case WorkerAnswer::End::Finished:
         break;
     }
-    return "";
+    return "the import's worker gave an answer that could not be read";
 }

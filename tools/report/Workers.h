@@ -34,5 +34,5 @@ void RunInWorkers(size_t count, const WorkerLimits& limits,
                   const std::function<void(size_t)>& started,
                   const std::function<void(size_t, WorkerAnswer&&)>& answered);
 
-// The answer in words: "crashed (signal 11, Segmentation fault)", "no answer within 60 s", ...
+// Why a job gave no usable answer, in words: "the import crashed (signal 11, ...)", ...
 std::string DescribeFailure(const WorkerAnswer& answer, const WorkerLimits& limits);
