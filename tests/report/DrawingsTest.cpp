@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "Drawings.h"
 
 namespace fs = std::filesystem;
