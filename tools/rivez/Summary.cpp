@@ -4,29 +4,10 @@
 #include <sstream>
 
 #include "Geometry.h"
+#include "ShapeCounts.h"
 
 namespace
 {
-struct Counts
-{
-    int openPolylines = 0, closedPolylines = 0, circles = 0, ellipses = 0, texts = 0;
-    std::map<int, int> byLineClass;
-
-    void Count(const CShape& shape)
-    {
-        if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
-            ++(p->m_bClose ? closedPolylines : openPolylines);
-        else if (dynamic_cast<const CCircleShape*>(&shape))
-            ++circles;
-        else if (dynamic_cast<const CEllipseShape*>(&shape))
-            ++ellipses;
-        else
-            ++texts;
-        ++byLineClass[shape.m_nLineType];
-    }
-    int Total() const { return openPolylines + closedPolylines + circles + ellipses + texts; }
-};
-
 std::string Join(const std::vector<CString>& names)
 {
     std::string text;
@@ -35,7 +16,7 @@ std::string Join(const std::vector<CString>& names)
     return text;
 }
 
-std::string ShapeLine(const Counts& c)
+std::string ShapeLine(const ShapeCounts& c)
 {
     std::ostringstream line;
     line << c.Total() << " (polylines " << c.openPolylines << " open, " << c.closedPolylines
@@ -46,7 +27,7 @@ std::string ShapeLine(const Counts& c)
     return line.str();
 }
 
-std::string LineClassLine(const Counts& c)
+std::string LineClassLine(const ShapeCounts& c)
 {
     std::ostringstream line;
     for (const auto& [lineClass, count] : c.byLineClass)
@@ -64,7 +45,7 @@ const char* ResultInWords(const Import& import)
 
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import)
 {
-    Counts shapes, inserted;
+    ShapeCounts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
     ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Geometry.h"
+#include "Text.h"
 
 namespace
 {
@@ -27,35 +28,6 @@ std::string Px(double value)
 }
 
 // XML text of a wide string; characters XML cannot hold become U+FFFD.
-std::string XmlText(const std::string& utf8)
-{
-    std::string out;
-    for (unsigned char c : utf8)
-    {
-        switch (c)
-        {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
-                out += "\xEF\xBF\xBD";
-            else
-                out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 std::string XmlText(const CString& text)
 {
     std::wstring cleaned;
@@ -64,7 +36,7 @@ std::string XmlText(const CString& text)
         wchar_t c = text[i];
         cleaned += c == 0xFFFE || c == 0xFFFF ? wchar_t(0xFFFD) : c;
     }
-    return XmlText(RvzUtf8FromWide(cleaned.c_str()));
+    return ::XmlText(RvzUtf8FromWide(cleaned.c_str()));
 }
 
 // Drawing coordinates to picture pixels: fitted, y turned to point up.

@@ -8,12 +8,14 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <thread>
 
 #include <CLI/CLI.hpp>
 
 #include "Import.h"
 #include "Json.h"
 #include "PictureFiles.h"
+#include "Report.h"
 #include "Summary.h"
 #include "Svg.h"
 
@@ -28,6 +30,8 @@ struct Options
     std::string output;
     std::vector<std::string> files;
     ImportSettings settings;
+    WorkerLimits limits{std::max(1u, std::thread::hardware_concurrency()), 60};
+    std::map<std::string, int> skipped; // html: files in folders that are not drawings
 };
 
 struct UsageError
@@ -76,7 +80,10 @@ void Validate(const Options& options)
     }
     if (options.format == "svg" && options.files.size() > 1 && options.output.empty())
         throw UsageError{"several FILEs make several pictures: give -o DIR for an SVG file each"};
+    if (options.format == "html" && options.output.empty())
+        throw UsageError{"--format html writes a page: give -o PAGE.html"};
     if (!options.output.empty() && options.format != "summary" && options.format != "svg" &&
+        options.format != "html" &&
         options.files.size() > 1)
         throw UsageError{"--output takes one FILE only for --format " + options.format};
 }
@@ -91,8 +98,9 @@ Options Parse(int argc, char** argv)
     app.add_option("--importer", options.importer,
                    "dxf, die or plt (default: by extension: .dxf, or .plt .hpgl .hgl .hpg)")
         ->check(CLI::IsMember({"dxf", "die", "plt"}));
-    app.add_option("--format", options.format, "summary, json or svg")
-        ->check(CLI::IsMember({"summary", "json", "svg"}));
+    app.add_option("--format", options.format,
+                   "summary, json, svg, or html: one page of every FILE and folder")
+        ->check(CLI::IsMember({"summary", "json", "svg", "html"}));
     app.add_option("-o,--output", options.output,
                    "write there instead of standard output; for --format svg with several "
                    "FILEs (or an existing directory) a directory: one NAME.svg per FILE, "
@@ -103,8 +111,14 @@ Options Parse(int argc, char** argv)
     app.add_option("--unit-mode", options.settings.unitMode, "the plotter unit mode, 0 or 1");
     app.add_flag("--dxf-steps", options.settings.dxfSteps,
                  "dxf only: ReadLayer, Read_C, ReadEntities in turn instead of Read");
+    app.add_option("-j,--jobs", options.limits.jobs, "html: files imported at once")
+        ->check(CLI::Range(1, 256));
+    app.add_option("--time-limit", options.limits.secondsPerJob,
+                   "html: seconds an import may take before it is stopped")
+        ->check(CLI::Range(0.1, 86400.0));
     app.add_option("FILE", options.files,
-                   "the drawings to read; with several, JSON is one object per line")
+                   "the drawings to read (html: folders too); with several, JSON is one object "
+                   "per line")
         ->required();
     try
     {
@@ -130,6 +144,12 @@ Options Parse(int argc, char** argv)
         options.settings.pltScale = ParseScale("--plt-scale", pltScale);
     if (!pltScale2.empty())
         options.settings.pltScale2 = ParseScale("--plt-scale2", pltScale2);
+    if (options.format == "html")
+    {
+        DrawingList drawings = ListDrawings(options.files, options.importer);
+        options.files = std::move(drawings.files);
+        options.skipped = std::move(drawings.skippedByExtension);
+    }
     Validate(options);
     return options;
 }
@@ -174,6 +194,9 @@ bool WritePictureFile(const std::filesystem::path& picture, const std::string& p
 
 int Run(const Options& options)
 {
+    if (options.format == "html")
+        return WriteReport({options.files, options.skipped},
+                           {options.importer, options.settings, options.limits, options.output});
     std::ofstream file;
     std::vector<std::filesystem::path> pictures;
     std::error_code error;
