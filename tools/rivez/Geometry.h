@@ -2,6 +2,7 @@
 // What the summary and the picture both need of an import's shapes.
 #include <functional>
 
+#include "Arc.h"
 #include "Import.h"
 #include "shape/Geometry.h"
 
@@ -14,9 +15,6 @@ struct Extent
 
     double minX = 1.0, minY = 1.0, maxX = -1.0, maxY = -1.0; // empty until the first point
 };
-
-// Counter-clockwise sweep of an arc in (0, 2pi]; equal or wild angles are a whole circle.
-double ArcSweep(const CCircleShape& circle);
 
 // The extent of a shape's geometry: every point of a polyline, the arc of a circle, the
 // outline of an ellipse, the position of a text, the children of a body. Non-finite

@@ -3,19 +3,20 @@
 #include <map>
 #include <sstream>
 
+#include "Contours.h"
 #include "Geometry.h"
 
 namespace
 {
 struct Counts
 {
-    int openPolylines = 0, closedPolylines = 0, circles = 0, ellipses = 0, texts = 0;
+    int polylines = 0, circles = 0, ellipses = 0, texts = 0;
     std::map<int, int> byLineClass;
 
     void Count(const CShape& shape)
     {
-        if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
-            ++(p->m_bClose ? closedPolylines : openPolylines);
+        if (dynamic_cast<const CPolylineShape*>(&shape))
+            ++polylines;
         else if (dynamic_cast<const CCircleShape*>(&shape))
             ++circles;
         else if (dynamic_cast<const CEllipseShape*>(&shape))
@@ -24,7 +25,7 @@ struct Counts
             ++texts;
         ++byLineClass[shape.m_nLineType];
     }
-    int Total() const { return openPolylines + closedPolylines + circles + ellipses + texts; }
+    int Total() const { return polylines + circles + ellipses + texts; }
 };
 
 std::string Join(const std::vector<CString>& names)
@@ -38,8 +39,7 @@ std::string Join(const std::vector<CString>& names)
 std::string ShapeLine(const Counts& c)
 {
     std::ostringstream line;
-    line << c.Total() << " (polylines " << c.openPolylines << " open, " << c.closedPolylines
-         << " closed; circles and arcs " << c.circles;
+    line << c.Total() << " (polylines " << c.polylines << "; circles and arcs " << c.circles;
     if (c.ellipses)
         line << "; ellipses " << c.ellipses;
     line << "; texts " << c.texts << ")";
@@ -62,7 +62,8 @@ const char* ResultInWords(const Import& import)
 }
 } // namespace
 
-void WriteSummary(std::ostream& out, const std::string& path, const Import& import)
+void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
+                  std::optional<double> gapTolerance)
 {
     Counts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
@@ -72,6 +73,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
         << ResultInWords(import) << ")\n";
     out << "  shapes: " << ShapeLine(shapes) << "\n";
     out << "  line classes: " << LineClassLine(shapes) << "\n";
+    out << "  contours: " << ContourLine(CheckContours(import, gapTolerance)) << "\n";
     if (import.importer == "dxf")
     {
         out << "  inserts: " << import.inserts.size();

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Contours.h"
 #include "Geometry.h"
 
 namespace
@@ -10,6 +11,9 @@ namespace
 const double kDrawingPixels = 1000; // the longer side of the drawing
 const double kMargin = 24;
 const double kLegendBand = 56;
+const double kLegendRow = 24;
+const double kFreeEndRing = 7; // pixels, whatever the scale
+const char* kFreeEndColor = "#1a9e3f";
 
 const char* LineClassColor(int lineClass)
 {
@@ -174,8 +178,18 @@ void WriteShape(std::ostream& out, const Canvas& canvas, const CShape& shape)
         WriteText(out, canvas, *t, color);
 }
 
+void WriteFreeEnds(std::ostream& out, const Canvas& canvas, const std::vector<ContourPoint>& ends)
+{
+    out << "<g class=\"free-ends\" fill=\"none\" stroke=\"" << kFreeEndColor
+        << "\" stroke-width=\"2\">\n";
+    for (const ContourPoint& end : ends)
+        out << "<circle cx=\"" << canvas.X(end.x) << "\" cy=\"" << canvas.Y(end.y) << "\" r=\""
+            << Px(kFreeEndRing) << "\"/>\n";
+    out << "</g>\n";
+}
+
 void WriteLegend(std::ostream& out, const Canvas& canvas, const Import& import,
-                 const Extent& extent)
+                 const Extent& extent, size_t freeEnds)
 {
     const bool die = import.importer == "die";
     const std::string labels[] = {die ? "line class 0: cutting (colour 1)" : "line class 0",
@@ -196,18 +210,28 @@ void WriteLegend(std::ostream& out, const Canvas& canvas, const Import& import,
     else
         out << "extent (" << extent.minX << ", " << extent.minY << ") to (" << extent.maxX << ", "
             << extent.maxY << "), drawing units";
-    out << "</text>\n</g>\n";
+    out << "</text>\n";
+    if (freeEnds > 0)
+        out << "<circle cx=\"" << Px(kMargin + 14) << "\" cy=\"" << Px(top + 8 + 2 * kLegendRow)
+            << "\" r=\"" << Px(kFreeEndRing) << "\" fill=\"none\" stroke=\"" << kFreeEndColor
+            << "\" stroke-width=\"2\"/>\n<text x=\"" << Px(kMargin + 36) << "\" y=\""
+            << Px(top + 12 + 2 * kLegendRow) << "\">free end of an open contour (" << freeEnds
+            << ")</text>\n";
+    out << "</g>\n";
 }
 } // namespace
 
-void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
+void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
+              std::optional<double> gapTolerance)
 {
     const Extent extent = ImportExtent(import);
     const Canvas canvas(extent);
+    const std::vector<ContourPoint> freeEnds = FreeEnds(CheckContours(import, gapTolerance));
+    const double height = canvas.Height() + (freeEnds.empty() ? 0 : kLegendRow);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
-        << "\" height=\"" << Px(canvas.Height()) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
-        << Px(canvas.Height()) << "\">\n"
+        << "\" height=\"" << Px(height) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
+        << Px(height) << "\">\n"
         << "<title>" << XmlText(title) << "</title>\n"
         << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
         << "<rect x=\"" << Px(kMargin) << "\" y=\"" << Px(kMargin) << "\" width=\""
@@ -228,6 +252,7 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
         out << "</g>\n";
     }
     out << "</g>\n";
-    WriteLegend(out, canvas, import, extent);
+    WriteFreeEnds(out, canvas, freeEnds);
+    WriteLegend(out, canvas, import, extent, freeEnds.size());
     out << "</svg>\n";
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -27,6 +28,7 @@ struct Options
     std::string output;
     std::vector<std::string> files;
     ImportSettings settings;
+    std::optional<double> gapTolerance;
 };
 
 struct UsageError
@@ -96,6 +98,10 @@ Options Parse(int argc, char** argv)
     app.add_option("--unit-mode", options.settings.unitMode, "the plotter unit mode, 0 or 1");
     app.add_flag("--dxf-steps", options.settings.dxfSteps,
                  "dxf only: ReadLayer, Read_C, ReadEntities in turn instead of Read");
+    double gapTolerance = 0.0;
+    auto* gapOption = app.add_option("--gap-tolerance", gapTolerance,
+                                     "D: contour ends meet within D drawing units (default: "
+                                     "1e-5 of the larger side of the extent)");
     app.add_option("FILE", options.files, "the drawings to read")->required();
     try
     {
@@ -114,6 +120,12 @@ Options Parse(int argc, char** argv)
     catch (const CLI::ParseError& e)
     {
         throw UsageError{e.what()};
+    }
+    if (gapOption->count() > 0)
+    {
+        if (!(gapTolerance >= 0) || !std::isfinite(gapTolerance))
+            throw UsageError{"--gap-tolerance takes a number of drawing units, 0 or more"};
+        options.gapTolerance = gapTolerance;
     }
     if (!dxfScale.empty())
         options.settings.dxfScale = ParseScale("--dxf-scale", dxfScale);
@@ -177,12 +189,12 @@ int Run(const Options& options)
         if (options.format == "json")
             out << ImportToJson(import).dump() << "\n";
         else if (options.format == "svg")
-            WriteSvg(out, path, import);
+            WriteSvg(out, path, import, options.gapTolerance);
         else
         {
             if (i > 0)
                 out << "\n";
-            WriteSummary(out, path, import);
+            WriteSummary(out, path, import, options.gapTolerance);
         }
     }
     out.flush();
