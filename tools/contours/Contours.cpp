@@ -13,8 +13,7 @@ namespace
 class PieceGraph
 {
   public:
-    PieceGraph(const std::vector<const Piece*>& pieces, double tolerance, double size)
-        : m_pieces(pieces)
+    PieceGraph(const std::vector<const Piece*>& pieces, double tolerance) : m_pieces(pieces)
     {
         m_ends.reserve(2 * pieces.size());
         for (const Piece* piece : pieces)
@@ -22,7 +21,7 @@ class PieceGraph
             m_ends.push_back(piece->start);
             m_ends.push_back(piece->end);
         }
-        m_pointOf = GroupNearPoints(m_ends, tolerance, size * 1e-9);
+        m_pointOf = GroupNearPoints(m_ends, tolerance);
         const int points =
             m_pointOf.empty() ? 0 : *std::max_element(m_pointOf.begin(), m_pointOf.end()) + 1;
         // The ends at each point, one run per point.
@@ -118,9 +117,6 @@ class Joiner
         for (int c = 0; c < m_chains.Count(); ++c)
             if (open[c])
                 m_report.open.push_back(OpenChain(c));
-        std::sort(m_report.open.begin(), m_report.open.end(),
-                  [](const OpenContour& a, const OpenContour& b)
-                  { return a.pieces.front() < b.pieces.front(); });
     }
 
   private:
@@ -225,16 +221,13 @@ void FindNearestFreeEnds(ContourReport& report)
     points.reserve(free.size());
     for (const ContourEnd* end : free)
         points.push_back(end->at);
-    const NearestPoints nearest(std::move(points));
+    const std::vector<std::pair<int, double>> nearest = NearestOthers(points);
     for (size_t i = 0; i < free.size(); ++i)
-    {
-        const auto [other, distance] = nearest.NearestOther(static_cast<int>(i));
-        if (other >= 0)
+        if (nearest[i].first >= 0)
         {
-            free[i]->nearest = free[other]->at;
-            free[i]->nearestDistance = distance;
+            free[i]->nearest = free[nearest[i].first]->at;
+            free[i]->nearestDistance = nearest[i].second;
         }
-    }
 }
 } // namespace
 
@@ -254,7 +247,7 @@ ContourReport CheckContours(const Import& import, std::optional<double> toleranc
         else
             open.push_back(&piece);
     }
-    const PieceGraph graph(open, report.tolerance, list.size);
+    const PieceGraph graph(open, report.tolerance);
     const Chains chains = TraceChains(graph, open.size());
     Joiner(graph, chains, report).Run();
     FindNearestFreeEnds(report);

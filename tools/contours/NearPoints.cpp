@@ -3,71 +3,56 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 
 #include "Pieces.h"
 
 namespace
 {
-// An open-addressing table from grid cells to the first of a chain of points in them.
-class CellTable
+struct Cell
+{
+    int64_t x = 0, y = 0;
+
+    bool operator<(const Cell& other) const { return x != other.x ? x < other.x : y < other.y; }
+    bool operator==(const Cell& other) const { return x == other.x && y == other.y; }
+};
+
+// A grid from the points' lowest corner, of cells at least the tolerance wide and at most
+// 2^31 to a side, so that one 64-bit key orders the cells by column, then by row.
+class Grid
 {
   public:
-    CellTable(size_t points, double cell) : m_cell(cell)
+    Grid(const std::vector<ContourPoint>& points, double tolerance)
     {
-        size_t capacity = 16;
-        while (capacity < 2 * points)
-            capacity *= 2;
-        m_slots.assign(capacity, Slot{});
+        double maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+        for (const ContourPoint& p : points)
+        {
+            m_minX = std::min(m_minX, p.x);
+            m_minY = std::min(m_minY, p.y);
+            maxX = std::max(maxX, p.x);
+            maxY = std::max(maxY, p.y);
+        }
+        // Halved first, so that no difference overflows.
+        const double half = std::max(maxX / 2 - m_minX / 2, maxY / 2 - m_minY / 2);
+        m_cell = std::max({tolerance, half / 0x1p30, 0x1p-1000});
     }
 
-    std::pair<int64_t, int64_t> CellOf(const ContourPoint& p) const
+    uint64_t Key(const ContourPoint& p) const
     {
-        return {Coordinate(p.x), Coordinate(p.y)};
+        return static_cast<uint64_t>(Along(p.x, m_minX)) << 32 | Along(p.y, m_minY);
     }
-
-    // The first point in the cell, -1 when it has none.
-    int Head(int64_t cx, int64_t cy) const { return m_slots[Find(cx, cy)].head; }
-
-    // Makes point the cell's first; its former first comes next.
-    int Push(int64_t cx, int64_t cy, int point)
+    static Cell CellOf(uint64_t key)
     {
-        Slot& slot = m_slots[Find(cx, cy)];
-        slot.cx = cx;
-        slot.cy = cy;
-        return std::exchange(slot.head, point);
+        return {static_cast<int64_t>(key >> 32), static_cast<int64_t>(key & 0xFFFFFFFFu)};
     }
 
   private:
-    struct Slot
+    uint32_t Along(double v, double min) const
     {
-        int64_t cx = 0, cy = 0;
-        int head = -1;
-    };
-
-    // Far coordinates share the outermost cells: slower, never wrong, never an overflow.
-    int64_t Coordinate(double v) const
-    {
-        const double c = std::floor(v / m_cell), limit = 4e18;
-        return static_cast<int64_t>(std::clamp(c, -limit, limit));
-    }
-    size_t Find(int64_t cx, int64_t cy) const
-    {
-        const size_t mask = m_slots.size() - 1;
-        size_t i = Hash(cx, cy) & mask;
-        while (m_slots[i].head >= 0 && (m_slots[i].cx != cx || m_slots[i].cy != cy))
-            i = (i + 1) & mask;
-        return i;
-    }
-    static size_t Hash(int64_t cx, int64_t cy)
-    {
-        uint64_t h = static_cast<uint64_t>(cx) * 0x9E3779B97F4A7C15ull;
-        h ^= static_cast<uint64_t>(cy) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
-        return static_cast<size_t>(h ^ (h >> 29));
+        return static_cast<uint32_t>(
+            std::clamp(std::floor(v / m_cell - min / m_cell), 0.0, 0x1p32 - 1));
     }
 
-    double m_cell;
-    std::vector<Slot> m_slots;
+    double m_minX = HUGE_VAL, m_minY = HUGE_VAL, m_cell = 1.0;
 };
 
 int Root(std::vector<int>& parent, int i)
@@ -76,30 +61,63 @@ int Root(std::vector<int>& parent, int i)
         i = parent[i] = parent[parent[i]];
     return i;
 }
+
+// The points of each occupied cell in the order of the cells, and the groups' first points
+// found so far in each.
+struct CellRun
+{
+    Cell cell;
+    int firstFounder = 0, endFounder = 0;
+};
 } // namespace
 
-std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance,
-                                 double cellFloor)
+std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance)
 {
-    const double cell = std::max({tolerance, cellFloor, 1e-300});
-    CellTable cells(points.size(), cell);
-    std::vector<int> parent(points.size()), nextInCell(points.size(), -1);
+    const Grid grid(points, tolerance);
+    std::vector<std::pair<uint64_t, int>> order(points.size());
     for (size_t i = 0; i < points.size(); ++i)
+        order[i] = {grid.Key(points[i]), static_cast<int>(i)};
+    std::sort(order.begin(), order.end());
+
+    std::vector<int> parent(points.size()), founders;
+    for (size_t i = 0; i < parent.size(); ++i)
+        parent[i] = static_cast<int>(i);
+    std::vector<CellRun> runs;
+    size_t behind = 0; // the first run that may still neighbour the current cell's column
+    for (size_t i = 0; i < order.size(); ++i)
     {
-        const int index = static_cast<int>(i);
-        parent[i] = index;
-        const auto [cx, cy] = cells.CellOf(points[i]);
+        const Cell cell = Grid::CellOf(order[i].first);
+        const int index = order[i].second;
+        if (runs.empty() || !(runs.back().cell == cell))
+        {
+            const int founded = static_cast<int>(founders.size());
+            runs.push_back({cell, founded, founded});
+        }
+        // The cells before this one in the order that touch it: three of the column to the
+        // left, the one below, and this one.
+        const Cell lowest{cell.x - 1, cell.y - 1};
+        while (runs[behind].cell < lowest)
+            ++behind;
         bool near = false;
-        for (int64_t dx = -1; dx <= 1; ++dx)
-            for (int64_t dy = -1; dy <= 1; ++dy)
-                for (int j = cells.Head(cx + dx, cy + dy); j >= 0; j = nextInCell[j])
-                    if (Distance(points[i], points[j]) <= tolerance)
-                    {
-                        parent[Root(parent, index)] = Root(parent, j);
-                        near = true;
-                    }
+        auto join = [&](const CellRun& run)
+        {
+            for (int f = run.firstFounder; f < run.endFounder; ++f)
+                if (Distance(points[index], points[founders[f]]) <= tolerance)
+                {
+                    parent[Root(parent, index)] = Root(parent, founders[f]);
+                    near = true;
+                }
+        };
+        for (size_t r = behind; runs[r].cell.x == cell.x - 1 && runs[r].cell.y <= cell.y + 1; ++r)
+            join(runs[r]);
+        if (runs.size() > 1 && runs[runs.size() - 2].cell == Cell{cell.x, cell.y - 1})
+            join(runs[runs.size() - 2]);
+        join(runs.back());
         if (!near)
-            nextInCell[i] = cells.Push(cx, cy, index);
+        {
+            founders.push_back(index);
+            runs.back().endFounder = static_cast<int>(founders.size());
+        }
     }
     std::vector<int> group(points.size()), number(points.size(), -1);
     int groups = 0;
@@ -113,59 +131,103 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
     return group;
 }
 
-NearestPoints::NearestPoints(std::vector<ContourPoint> points) : m_points(std::move(points))
+namespace
 {
-    m_tree.resize(m_points.size());
-    for (size_t i = 0; i < m_tree.size(); ++i)
-        m_tree[i] = static_cast<int>(i);
-    Build(0, static_cast<int>(m_tree.size()), true);
-}
-
-void NearestPoints::Build(int lo, int hi, bool byX)
+// An implicit tree: each range's middle point splits it, by x and y in turn; short ranges
+// are searched point by point.
+class PointTree
 {
-    if (hi - lo < 2)
-        return;
-    const int mid = lo + (hi - lo) / 2;
-    std::nth_element(m_tree.begin() + lo, m_tree.begin() + mid, m_tree.begin() + hi,
-                     [&](int a, int b) {
-                         return byX ? m_points[a].x < m_points[b].x : m_points[a].y < m_points[b].y;
-                     });
-    Build(lo, mid, !byX);
-    Build(mid + 1, hi, !byX);
-}
-
-std::pair<int, double> NearestPoints::NearestOther(int self) const
-{
-    int best = -1;
-    double bestSquare = HUGE_VAL;
-    Search(0, static_cast<int>(m_tree.size()), true, self, best, bestSquare);
-    return {best, best < 0 ? 0.0 : std::sqrt(bestSquare)};
-}
-
-void NearestPoints::Search(int lo, int hi, bool byX, int self, int& best, double& bestSquare) const
-{
-    if (lo >= hi)
-        return;
-    const int mid = lo + (hi - lo) / 2;
-    const ContourPoint& q = m_points[self];
-    const ContourPoint& p = m_points[m_tree[mid]];
-    const double dx = q.x - p.x, dy = q.y - p.y, square = dx * dx + dy * dy;
-    if (m_tree[mid] != self && (best < 0 || square < bestSquare))
+  public:
+    explicit PointTree(const std::vector<ContourPoint>& points)
     {
-        best = m_tree[mid];
-        bestSquare = square;
+        m_nodes.reserve(points.size());
+        for (size_t i = 0; i < points.size(); ++i)
+            m_nodes.push_back({points[i], static_cast<int>(i)});
+        Build(0, static_cast<int>(m_nodes.size()), true);
     }
-    const double across = byX ? dx : dy;
-    if (across < 0)
+
+    // Queried in the tree's own order, neighbouring queries share what they read.
+    std::vector<std::pair<int, double>> NearestOthers() const
     {
-        Search(lo, mid, !byX, self, best, bestSquare);
-        if (across * across < bestSquare)
-            Search(mid + 1, hi, !byX, self, best, bestSquare);
+        std::vector<std::pair<int, double>> nearest(m_nodes.size(), {-1, 0.0});
+        for (int at = 0; at < static_cast<int>(m_nodes.size()); ++at)
+        {
+            Best best{at, -1, HUGE_VAL};
+            // A neighbour in the array is near already: a small bound to start from.
+            for (int guess : {at - 1, at + 1})
+                if (guess >= 0 && guess < static_cast<int>(m_nodes.size()))
+                    best.Offer(m_nodes[at].point, m_nodes[guess].point, guess);
+            Search(0, static_cast<int>(m_nodes.size()), true, best);
+            if (best.position >= 0)
+                nearest[m_nodes[at].index] = {m_nodes[best.position].index, std::sqrt(best.square)};
+        }
+        return nearest;
     }
-    else
+
+  private:
+    static constexpr int kLeaf = 8;
+
+    struct Node
     {
-        Search(mid + 1, hi, !byX, self, best, bestSquare);
-        if (across * across < bestSquare)
-            Search(lo, mid, !byX, self, best, bestSquare);
+        ContourPoint point;
+        int index = 0;
+    };
+    struct Best
+    {
+        int self, position;
+        double square;
+
+        void Offer(const ContourPoint& q, const ContourPoint& p, int at)
+        {
+            const double dx = q.x - p.x, dy = q.y - p.y, s = dx * dx + dy * dy;
+            if (at != self && (position < 0 || s < square))
+            {
+                position = at;
+                square = s;
+            }
+        }
+    };
+
+    void Build(int lo, int hi, bool byX)
+    {
+        if (hi - lo <= kLeaf)
+            return;
+        const int mid = lo + (hi - lo) / 2;
+        const auto first = m_nodes.begin() + lo, middle = m_nodes.begin() + mid,
+                   last = m_nodes.begin() + hi;
+        if (byX)
+            std::nth_element(first, middle, last,
+                             [](const Node& a, const Node& b) { return a.point.x < b.point.x; });
+        else
+            std::nth_element(first, middle, last,
+                             [](const Node& a, const Node& b) { return a.point.y < b.point.y; });
+        Build(lo, mid, !byX);
+        Build(mid + 1, hi, !byX);
     }
+
+    void Search(int lo, int hi, bool byX, Best& best) const
+    {
+        const ContourPoint& q = m_nodes[best.self].point;
+        if (hi - lo <= kLeaf)
+        {
+            for (int at = lo; at < hi; ++at)
+                best.Offer(q, m_nodes[at].point, at);
+            return;
+        }
+        const int mid = lo + (hi - lo) / 2;
+        best.Offer(q, m_nodes[mid].point, mid);
+        const double across = byX ? q.x - m_nodes[mid].point.x : q.y - m_nodes[mid].point.y;
+        const bool lowFirst = across < 0;
+        Search(lowFirst ? lo : mid + 1, lowFirst ? mid : hi, !byX, best);
+        if (best.position < 0 || across * across < best.square)
+            Search(lowFirst ? mid + 1 : lo, lowFirst ? hi : mid, !byX, best);
+    }
+
+    std::vector<Node> m_nodes;
+};
+} // namespace
+
+std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points)
+{
+    return PointTree(points).NearestOthers();
 }

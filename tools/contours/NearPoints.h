@@ -5,27 +5,13 @@
 
 #include "Contours.h"
 
-// The group of every point, numbered 0, 1, ... in the order of their first points. A point
-// joins the groups of the earlier points that started a group within the tolerance of it,
-// or starts one. Those first points lie more than the tolerance apart, so a grid cell the
-// size of the tolerance holds only a few, and the time grows with the number of points.
-// cellFloor keeps the grid coarse enough for the coordinates when the tolerance is tiny.
-std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance,
-                                 double cellFloor);
+// The group of every point, numbered 0, 1, ... A point joins the groups of the points before
+// it that started a group within the tolerance of it, or starts one. The points go in the
+// order of their grid cells, one cell the size of the tolerance, so the groups' first points
+// of the neighbouring cells are close at hand; those lie more than the tolerance apart, so a
+// cell holds only a few, and the time grows with the number of points (and their sorting).
+std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance);
 
-// Finds the nearest of a fixed set of points, in a tree split by x and y in turn.
-class NearestPoints
-{
-  public:
-    explicit NearestPoints(std::vector<ContourPoint> points);
-
-    // The index of the nearest point other than points[self], and its distance; -1 if none.
-    std::pair<int, double> NearestOther(int self) const;
-
-  private:
-    void Build(int lo, int hi, bool byX);
-    void Search(int lo, int hi, bool byX, int self, int& best, double& bestSquare) const;
-
-    std::vector<ContourPoint> m_points;
-    std::vector<int> m_tree; // point indices; each range's middle splits it
-};
+// For every point, the index of the nearest other point and its distance (-1 and 0 when it is
+// alone), found in a tree split by x and y in turn.
+std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points);

@@ -25,5 +25,6 @@ PieceList CollectPieces(const Import& import);
 
 inline double Distance(const ContourPoint& a, const ContourPoint& b)
 {
-    return std::hypot(a.x - b.x, a.y - b.y);
+    const double dx = a.x - b.x, dy = a.y - b.y;
+    return std::sqrt(dx * dx + dy * dy);
 }
