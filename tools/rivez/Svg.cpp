@@ -11,6 +11,9 @@ namespace
 const double kDrawingPixels = 1000; // the longer side of the drawing
 const double kMargin = 24;
 const double kLegendBand = 56;
+const double kLegendEntry = 260;     // from one line class's entry to the next
+const double kLegendLabel = 36;      // from an entry's swatch to its label
+const double kLegendCharWidth = 7.5; // a character at the legend's 13 pixels, generously
 const double kLegendRow = 24;
 const double kFreeEndRing = 7; // pixels, whatever the scale
 const char* kFreeEndColor = "#1a9e3f";
@@ -72,7 +75,7 @@ std::string XmlText(const CString& text)
 class Canvas
 {
   public:
-    Canvas(const Extent& extent)
+    Canvas(const Extent& extent, double leastWidth) : m_leastWidth(leastWidth)
     {
         if (extent.IsEmpty())
             return;
@@ -89,13 +92,13 @@ class Canvas
     std::string Y(double y) const { return Px(kMargin + (m_maxY - y) * m_scale); }
     std::string Length(double length) const { return Px(std::fabs(length) * m_scale); }
     std::string Point(double x, double y) const { return X(x) + " " + Y(y); }
-    double Width() const { return std::max(m_width, 240.0) + 2 * kMargin; }
+    double Width() const { return std::max(m_width, m_leastWidth) + 2 * kMargin; }
     double Height() const { return m_height + 2 * kMargin + kLegendBand; }
     double DrawingHeight() const { return m_height; }
     double DrawingWidth() const { return m_width; }
 
   private:
-    double m_minX = 0, m_maxY = 0, m_scale = 1, m_width = 0, m_height = 0;
+    double m_leastWidth, m_minX = 0, m_maxY = 0, m_scale = 1, m_width = 0, m_height = 0;
 };
 
 bool Finite(double x, double y)
@@ -178,6 +181,33 @@ void WriteShape(std::ostream& out, const Canvas& canvas, const CShape& shape)
         WriteText(out, canvas, *t, color);
 }
 
+// What the legend says: a label per line class, the extent and, when there are any, the
+// free ends.
+struct Legend
+{
+    std::string labels[2];
+    std::string extent;
+    std::string freeEnds;
+
+    double Width() const
+    {
+        return std::max({kLegendLabel + labels[0].size() * kLegendCharWidth,
+                         kLegendEntry + kLegendLabel + labels[1].size() * kLegendCharWidth,
+                         extent.size() * kLegendCharWidth,
+                         kLegendLabel + freeEnds.size() * kLegendCharWidth});
+    }
+};
+
+Legend LegendOf(const Import& import, const Extent& extent, size_t freeEnds)
+{
+    const bool die = import.importer == "die";
+    return {{die ? "line class 0: cutting (colour 1)" : "line class 0",
+             die ? "line class 1: creasing (colour 7)" : "line class 1"},
+            extent.IsEmpty() ? "empty import: no shapes"
+                             : "extent " + CornersText(extent) + ", drawing units",
+            freeEnds > 0 ? "free end of an open contour (" + std::to_string(freeEnds) + ")" : ""};
+}
+
 void WriteFreeEnds(std::ostream& out, const Canvas& canvas, const std::vector<ContourPoint>& ends)
 {
     out << "<g class=\"free-ends\" fill=\"none\" stroke=\"" << kFreeEndColor
@@ -188,45 +218,55 @@ void WriteFreeEnds(std::ostream& out, const Canvas& canvas, const std::vector<Co
     out << "</g>\n";
 }
 
-void WriteLegend(std::ostream& out, const Canvas& canvas, const Import& import,
-                 const Extent& extent, size_t freeEnds)
+void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
 {
-    const bool die = import.importer == "die";
-    const std::string labels[] = {die ? "line class 0: cutting (colour 1)" : "line class 0",
-                                  die ? "line class 1: creasing (colour 7)" : "line class 1"};
     const double top = canvas.DrawingHeight() + 2 * kMargin;
     out << "<g class=\"legend\" font-family=\"sans-serif\" font-size=\"13\">\n";
     for (int lineClass = 0; lineClass < 2; ++lineClass)
     {
-        double x = kMargin + lineClass * 260, y = top + 8;
+        double x = kMargin + lineClass * kLegendEntry, y = top + 8;
         out << "<path d=\"M" << Px(x) << " " << Px(y) << " h28\" stroke=\""
             << LineClassColor(lineClass) << "\" stroke-width=\"3\"/>\n"
-            << "<text x=\"" << Px(x + 36) << "\" y=\"" << Px(y + 4) << "\">" << labels[lineClass]
-            << "</text>\n";
+            << "<text x=\"" << Px(x + kLegendLabel) << "\" y=\"" << Px(y + 4) << "\">"
+            << legend.labels[lineClass] << "</text>\n";
     }
-    out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">";
-    if (extent.IsEmpty())
-        out << "empty import: no shapes";
-    else
-        out << "extent (" << extent.minX << ", " << extent.minY << ") to (" << extent.maxX << ", "
-            << extent.maxY << "), drawing units";
-    out << "</text>\n";
-    if (freeEnds > 0)
+    out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">"
+        << legend.extent << "</text>\n";
+    if (!legend.freeEnds.empty())
         out << "<circle cx=\"" << Px(kMargin + 14) << "\" cy=\"" << Px(top + 8 + 2 * kLegendRow)
             << "\" r=\"" << Px(kFreeEndRing) << "\" fill=\"none\" stroke=\"" << kFreeEndColor
-            << "\" stroke-width=\"2\"/>\n<text x=\"" << Px(kMargin + 36) << "\" y=\""
-            << Px(top + 12 + 2 * kLegendRow) << "\">free end of an open contour (" << freeEnds
-            << ")</text>\n";
+            << "\" stroke-width=\"2\"/>\n<text x=\"" << Px(kMargin + kLegendLabel) << "\" y=\""
+            << Px(top + 12 + 2 * kLegendRow) << "\">" << legend.freeEnds << "</text>\n";
     out << "</g>\n";
+}
+
+// The shapes' extent widened by every text's estimated box, so that no label runs out.
+Extent PictureExtent(const Import& import)
+{
+    Extent extent = ImportExtent(import);
+    auto addTextBox = [&](const CShape& shape)
+    {
+        if (const auto* text = dynamic_cast<const CTextShape*>(&shape))
+        {
+            double xs[4], ys[4];
+            text->GetBoxCorners(xs, ys);
+            for (int i = 0; i < 4; ++i)
+                extent.Add(xs[i], ys[i]);
+        }
+    };
+    ForEachShape(import.shapes, addTextBox);
+    ForEachShape(import.inserts, addTextBox);
+    return extent;
 }
 } // namespace
 
 void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
               std::optional<double> gapTolerance)
 {
-    const Extent extent = ImportExtent(import);
-    const Canvas canvas(extent);
+    const Extent extent = PictureExtent(import);
     const std::vector<ContourPoint> freeEnds = FreeEnds(CheckContours(import, gapTolerance));
+    const Legend legend = LegendOf(import, extent, freeEnds.size());
+    const Canvas canvas(extent, legend.Width());
     const double height = canvas.Height() + (freeEnds.empty() ? 0 : kLegendRow);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
@@ -253,6 +293,6 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
     }
     out << "</g>\n";
     WriteFreeEnds(out, canvas, freeEnds);
-    WriteLegend(out, canvas, import, extent, freeEnds.size());
+    WriteLegend(out, canvas, legend);
     out << "</svg>\n";
 }

@@ -14,6 +14,7 @@
 
 #include "Import.h"
 #include "Json.h"
+#include "PictureFiles.h"
 #include "Summary.h"
 #include "Svg.h"
 
@@ -75,7 +76,10 @@ void Validate(const Options& options)
         if (options.settings.dxfSteps && importer != "dxf")
             throw UsageError{"--dxf-steps works with the dxf importer only"};
     }
-    if (!options.output.empty() && options.format != "summary" && options.files.size() > 1)
+    if (options.format == "svg" && options.files.size() > 1 && options.output.empty())
+        throw UsageError{"several FILEs make several pictures: give -o DIR for an SVG file each"};
+    if (!options.output.empty() && options.format != "summary" && options.format != "svg" &&
+        options.files.size() > 1)
         throw UsageError{"--output takes one FILE only for --format " + options.format};
 }
 
@@ -91,7 +95,10 @@ Options Parse(int argc, char** argv)
         ->check(CLI::IsMember({"dxf", "die", "plt"}));
     app.add_option("--format", options.format, "summary, json or svg")
         ->check(CLI::IsMember({"summary", "json", "svg"}));
-    app.add_option("-o,--output", options.output, "write there instead of standard output");
+    app.add_option("-o,--output", options.output,
+                   "write there instead of standard output; for --format svg with several "
+                   "FILEs (or an existing directory) a directory: one NAME.svg per FILE, "
+                   "NAME-2.svg ... when names repeat");
     app.add_option("--dxf-scale", dxfScale, "SX,SY: the DXF scale factors");
     app.add_option("--plt-scale", pltScale, "SX,SY: the plotter scale factors of unit mode 0");
     app.add_option("--plt-scale2", pltScale2, "SX,SY: the plotter scale factors of unit mode 1");
@@ -102,7 +109,9 @@ Options Parse(int argc, char** argv)
     auto* gapOption = app.add_option("--gap-tolerance", gapTolerance,
                                      "D: contour ends meet within D drawing units (default: "
                                      "1e-5 of the larger side of the extent)");
-    app.add_option("FILE", options.files, "the drawings to read")->required();
+    app.add_option("FILE", options.files,
+                   "the drawings to read; with several, JSON is one object per line")
+        ->required();
     try
     {
         app.parse(argc, argv);
@@ -159,10 +168,39 @@ class Progress
     bool m_shown;
 };
 
+// Writes the picture of one import into its own file.
+bool WritePictureFile(const std::filesystem::path& picture, const std::string& path,
+                      const Import& import, std::optional<double> gapTolerance)
+{
+    std::ofstream file(picture, std::ios::binary);
+    if (file)
+        WriteSvg(file, path, import, gapTolerance);
+    if (!file.flush())
+    {
+        std::cerr << "rivez: cannot write " << picture.string() << ": " << std::strerror(errno)
+                  << "\n";
+        return false;
+    }
+    return true;
+}
+
 int Run(const Options& options)
 {
     std::ofstream file;
-    if (!options.output.empty())
+    std::vector<std::filesystem::path> pictures;
+    std::error_code error;
+    if (options.format == "svg" && !options.output.empty() &&
+        (options.files.size() > 1 || std::filesystem::is_directory(options.output)))
+    {
+        if (!std::filesystem::create_directories(options.output, error) && error)
+        {
+            std::cerr << "rivez: cannot make the directory " << options.output << ": "
+                      << error.message() << "\n";
+            return 1;
+        }
+        pictures = PictureFiles(options.output, options.files);
+    }
+    else if (!options.output.empty())
     {
         file.open(options.output, std::ios::binary);
         if (!file)
@@ -188,6 +226,8 @@ int Run(const Options& options)
         }
         if (options.format == "json")
             out << ImportToJson(import).dump() << "\n";
+        else if (options.format == "svg" && !pictures.empty())
+            status = WritePictureFile(pictures[i], path, import, options.gapTolerance) ? status : 1;
         else if (options.format == "svg")
             WriteSvg(out, path, import, options.gapTolerance);
         else
