@@ -114,6 +114,7 @@ class Joiner
     {
         std::vector<char> open = TakeOffOpenChains();
         JoinLoops(open);
+        m_report.open.reserve(std::count(open.begin(), open.end(), 1));
         for (int c = 0; c < m_chains.Count(); ++c)
             if (open[c])
                 m_report.open.push_back(OpenChain(c));
