@@ -83,8 +83,6 @@ void WriteCounts(std::ostream& out, const Card& card)
     for (const auto& [key, words] : kinds)
         if (c.value(key, 0LL) > 0)
             parts.push_back(std::to_string(c.value(key, 0LL)) + " " + words);
-    if (c.value("polylines", 0LL) > 0)
-        parts.front() += " (" + std::to_string(c.value("closedPolylines", 0LL)) + " closed)";
     out << "<p class=\"counts\">" << Plural(c.value("shapes", 0LL), "shape", "shapes");
     if (!parts.empty())
         out << ": " << Join(parts, ", ");

@@ -19,8 +19,7 @@ nlohmann::ordered_json CountShapes(const Import& import)
     ForEachShape(import.shapes, [&](const CShape& shape) { counts.Count(shape); });
     return {{"shapes", import.shapes.size()},
             {"inserts", import.inserts.size()},
-            {"polylines", counts.openPolylines + counts.closedPolylines},
-            {"closedPolylines", counts.closedPolylines},
+            {"polylines", counts.polylines},
             {"circles", counts.circles},
             {"ellipses", counts.ellipses},
             {"texts", counts.texts},

@@ -4,7 +4,7 @@ void ShapeCounts::Count(const CShape& shape)
 {
     if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
     {
-        ++(p->m_bClose ? closedPolylines : openPolylines);
+        ++polylines;
         points += p->m_nCount;
     }
     else if (dynamic_cast<const CCircleShape*>(&shape))

@@ -6,10 +6,10 @@
 
 struct ShapeCounts
 {
-    int openPolylines = 0, closedPolylines = 0, circles = 0, ellipses = 0, texts = 0;
+    int polylines = 0, circles = 0, ellipses = 0, texts = 0;
     long long points = 0; // of the polylines
     std::map<int, int> byLineClass;
 
     void Count(const CShape& shape);
-    int Total() const { return openPolylines + closedPolylines + circles + ellipses + texts; }
+    int Total() const { return polylines + circles + ellipses + texts; }
 };

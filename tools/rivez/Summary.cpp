@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 
+#include "Contours.h"
 #include "Geometry.h"
 #include "ShapeCounts.h"
 
@@ -19,8 +20,7 @@ std::string Join(const std::vector<CString>& names)
 std::string ShapeLine(const ShapeCounts& c)
 {
     std::ostringstream line;
-    line << c.Total() << " (polylines " << c.openPolylines << " open, " << c.closedPolylines
-         << " closed; circles and arcs " << c.circles;
+    line << c.Total() << " (polylines " << c.polylines << "; circles and arcs " << c.circles;
     if (c.ellipses)
         line << "; ellipses " << c.ellipses;
     line << "; texts " << c.texts << ")";
@@ -43,7 +43,8 @@ const char* ResultInWords(const Import& import)
 }
 } // namespace
 
-void WriteSummary(std::ostream& out, const std::string& path, const Import& import)
+void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
+                  std::optional<double> gapTolerance)
 {
     ShapeCounts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
@@ -53,6 +54,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
         << ResultInWords(import) << ")\n";
     out << "  shapes: " << ShapeLine(shapes) << "\n";
     out << "  line classes: " << LineClassLine(shapes) << "\n";
+    out << "  contours: " << ContourLine(CheckContours(import, gapTolerance)) << "\n";
     if (import.importer == "dxf")
     {
         out << "  inserts: " << import.inserts.size();

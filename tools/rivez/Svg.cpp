@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Contours.h"
 #include "Geometry.h"
 #include "Text.h"
 
@@ -14,6 +15,9 @@ const double kLegendBand = 56;
 const double kLegendEntry = 260;     // from one line class's entry to the next
 const double kLegendLabel = 36;      // from an entry's swatch to its label
 const double kLegendCharWidth = 7.5; // a character at the legend's 13 pixels, generously
+const double kLegendRow = 24;
+const double kFreeEndRing = 7; // pixels, whatever the scale
+const char* kFreeEndColor = "#1a9e3f";
 
 const char* LineClassColor(int lineClass)
 {
@@ -149,27 +153,41 @@ void WriteShape(std::ostream& out, const Canvas& canvas, const CShape& shape)
         WriteText(out, canvas, *t, color);
 }
 
-// What the legend says: a label per line class and the extent.
+// What the legend says: a label per line class, the extent and, when there are any, the
+// free ends.
 struct Legend
 {
     std::string labels[2];
     std::string extent;
+    std::string freeEnds;
 
     double Width() const
     {
         return std::max({kLegendLabel + labels[0].size() * kLegendCharWidth,
                          kLegendEntry + kLegendLabel + labels[1].size() * kLegendCharWidth,
-                         extent.size() * kLegendCharWidth});
+                         extent.size() * kLegendCharWidth,
+                         kLegendLabel + freeEnds.size() * kLegendCharWidth});
     }
 };
 
-Legend LegendOf(const Import& import, const Extent& extent)
+Legend LegendOf(const Import& import, const Extent& extent, size_t freeEnds)
 {
     const bool die = import.importer == "die";
     return {{die ? "line class 0: cutting (colour 1)" : "line class 0",
              die ? "line class 1: creasing (colour 7)" : "line class 1"},
             extent.IsEmpty() ? "empty import: no shapes"
-                             : "extent " + CornersText(extent) + ", drawing units"};
+                             : "extent " + CornersText(extent) + ", drawing units",
+            freeEnds > 0 ? "free end of an open contour (" + std::to_string(freeEnds) + ")" : ""};
+}
+
+void WriteFreeEnds(std::ostream& out, const Canvas& canvas, const std::vector<ContourPoint>& ends)
+{
+    out << "<g class=\"free-ends\" fill=\"none\" stroke=\"" << kFreeEndColor
+        << "\" stroke-width=\"2\">\n";
+    for (const ContourPoint& end : ends)
+        out << "<circle cx=\"" << canvas.X(end.x) << "\" cy=\"" << canvas.Y(end.y) << "\" r=\""
+            << Px(kFreeEndRing) << "\"/>\n";
+    out << "</g>\n";
 }
 
 void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
@@ -185,7 +203,13 @@ void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
             << legend.labels[lineClass] << "</text>\n";
     }
     out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">"
-        << legend.extent << "</text>\n</g>\n";
+        << legend.extent << "</text>\n";
+    if (!legend.freeEnds.empty())
+        out << "<circle cx=\"" << Px(kMargin + 14) << "\" cy=\"" << Px(top + 8 + 2 * kLegendRow)
+            << "\" r=\"" << Px(kFreeEndRing) << "\" fill=\"none\" stroke=\"" << kFreeEndColor
+            << "\" stroke-width=\"2\"/>\n<text x=\"" << Px(kMargin + kLegendLabel) << "\" y=\""
+            << Px(top + 12 + 2 * kLegendRow) << "\">" << legend.freeEnds << "</text>\n";
+    out << "</g>\n";
 }
 
 // The shapes' extent widened by every text's estimated box, so that no label runs out.
@@ -208,15 +232,18 @@ Extent PictureExtent(const Import& import)
 }
 } // namespace
 
-void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
+void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
+              std::optional<double> gapTolerance)
 {
     const Extent extent = PictureExtent(import);
-    const Legend legend = LegendOf(import, extent);
+    const std::vector<ContourPoint> freeEnds = FreeEnds(CheckContours(import, gapTolerance));
+    const Legend legend = LegendOf(import, extent, freeEnds.size());
     const Canvas canvas(extent, legend.Width());
+    const double height = canvas.Height() + (freeEnds.empty() ? 0 : kLegendRow);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
-        << "\" height=\"" << Px(canvas.Height()) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
-        << Px(canvas.Height()) << "\">\n"
+        << "\" height=\"" << Px(height) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
+        << Px(height) << "\">\n"
         << "<title>" << XmlText(title) << "</title>\n"
         << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
         << "<rect x=\"" << Px(kMargin) << "\" y=\"" << Px(kMargin) << "\" width=\""
@@ -237,6 +264,7 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
         out << "</g>\n";
     }
     out << "</g>\n";
+    WriteFreeEnds(out, canvas, freeEnds);
     WriteLegend(out, canvas, legend);
     out << "</svg>\n";
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -32,6 +33,7 @@ struct Options
     ImportSettings settings;
     WorkerLimits limits{std::max(1u, std::thread::hardware_concurrency()), 60};
     std::map<std::string, int> skipped; // html: files in folders that are not drawings
+    std::optional<double> gapTolerance;
 };
 
 struct UsageError
@@ -116,6 +118,10 @@ Options Parse(int argc, char** argv)
     app.add_option("--time-limit", options.limits.secondsPerJob,
                    "html: seconds an import may take before it is stopped")
         ->check(CLI::Range(0.1, 86400.0));
+    double gapTolerance = 0.0;
+    auto* gapOption = app.add_option("--gap-tolerance", gapTolerance,
+                                     "D: contour ends meet within D drawing units (default: "
+                                     "1e-5 of the larger side of the extent)");
     app.add_option("FILE", options.files,
                    "the drawings to read (html: folders too); with several, JSON is one object "
                    "per line")
@@ -137,6 +143,12 @@ Options Parse(int argc, char** argv)
     catch (const CLI::ParseError& e)
     {
         throw UsageError{e.what()};
+    }
+    if (gapOption->count() > 0)
+    {
+        if (!(gapTolerance >= 0) || !std::isfinite(gapTolerance))
+            throw UsageError{"--gap-tolerance takes a number of drawing units, 0 or more"};
+        options.gapTolerance = gapTolerance;
     }
     if (!dxfScale.empty())
         options.settings.dxfScale = ParseScale("--dxf-scale", dxfScale);
@@ -178,11 +190,11 @@ class Progress
 
 // Writes the picture of one import into its own file.
 bool WritePictureFile(const std::filesystem::path& picture, const std::string& path,
-                      const Import& import)
+                      const Import& import, std::optional<double> gapTolerance)
 {
     std::ofstream file(picture, std::ios::binary);
     if (file)
-        WriteSvg(file, path, import);
+        WriteSvg(file, path, import, gapTolerance);
     if (!file.flush())
     {
         std::cerr << "rivez: cannot write " << picture.string() << ": " << std::strerror(errno)
@@ -238,14 +250,14 @@ int Run(const Options& options)
         if (options.format == "json")
             out << ImportToJson(import).dump() << "\n";
         else if (options.format == "svg" && !pictures.empty())
-            status = WritePictureFile(pictures[i], path, import) ? status : 1;
+            status = WritePictureFile(pictures[i], path, import, options.gapTolerance) ? status : 1;
         else if (options.format == "svg")
-            WriteSvg(out, path, import);
+            WriteSvg(out, path, import, options.gapTolerance);
         else
         {
             if (i > 0)
                 out << "\n";
-            WriteSummary(out, path, import);
+            WriteSummary(out, path, import, options.gapTolerance);
         }
     }
     out.flush();
