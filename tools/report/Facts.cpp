@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "Contours.h"
 #include "Geometry.h"
 #include "Json.h"
 #include "ShapeCounts.h"
@@ -44,7 +45,7 @@ nlohmann::ordered_json ExplainImport(const std::string& path, const Import& impo
 }
 
 FileFacts GatherFacts(const std::string& path, const std::string& importer,
-                      const ImportSettings& settings)
+                      const ImportSettings& settings, std::optional<double> gapTolerance)
 {
     FileFacts facts;
     Card& card = facts.card;
@@ -61,15 +62,18 @@ FileFacts GatherFacts(const std::string& path, const std::string& importer,
     card["counts"] = CountShapes(import);
     card["extent"] = ExtentJson(ImportExtent(import));
     card["explain"] = ExplainImport(path, import);
+    const ContourReport contours = CheckContours(import, gapTolerance);
+    card["contours"] = ContoursJson(contours);
+    const std::vector<ContourPoint> freeEnds = FreeEnds(contours);
     facts.importJson = ImportToJson(import);
     std::ostringstream svg;
-    WriteSvg(svg, path, import);
+    WriteSvg(svg, path, import, freeEnds);
     facts.svg = svg.str();
     // Last: thinning changes the import's points.
     const Thinning thinning = ThinToGrid(import, kThumbnailGridCells);
     card["thinning"] = {{"gridCells", kThumbnailGridCells},
                         {"pointsBefore", thinning.pointsBefore},
                         {"pointsAfter", thinning.pointsAfter}};
-    card["thumbnail"] = ThumbnailSvg(import);
+    card["thumbnail"] = ThumbnailSvg(import, freeEnds);
     return facts;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Everything a report tells of one drawing, gathered in one place.
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 #include "Import.h"
@@ -19,7 +20,8 @@ struct FileFacts
 
 // Imports the file and gathers its facts.
 FileFacts GatherFacts(const std::string& path, const std::string& importer,
-                      const ImportSettings& settings);
+                      const ImportSettings& settings,
+                      std::optional<double> gapTolerance = std::nullopt);
 
 // The explanation of an import as far as the import itself tells it: its result and no
 // accounting or warnings of its own.

@@ -49,7 +49,8 @@ std::string ImporterOf(const std::string& path, const ReportOptions& options)
 // and hands back the card.
 std::string CardOfFile(size_t index, const std::string& path, const ReportOptions& options)
 {
-    FileFacts facts = GatherFacts(path, ImporterOf(path, options), options.settings);
+    FileFacts facts = GatherFacts(path, ImporterOf(path, options), options.settings,
+                                  options.gapTolerance);
     if (facts.card.value("outcome", "") == "read")
     {
         const fs::path folder = FilesFolderOf(options.page);

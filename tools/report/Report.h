@@ -1,5 +1,6 @@
 #pragma once
 // rivez --format html: every drawing imported in a worker of its own, then one page.
+#include <optional>
 #include <string>
 
 #include "Drawings.h"
@@ -11,6 +12,7 @@ struct ReportOptions
     std::string importer; // empty: by each file's extension
     ImportSettings settings;
     WorkerLimits limits;
+    std::optional<double> gapTolerance; // contour ends meet within it; default: the check's own
     std::string page; // the HTML file; the pictures and JSON go to a folder beside it
 };
 

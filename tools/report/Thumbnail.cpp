@@ -85,10 +85,10 @@ Thinning ThinToGrid(Import& import, int gridCells)
     ForEachShape(import.inserts, thin);
     return thinning;
 }
-std::string ThumbnailSvg(const Import& import)
+std::string ThumbnailSvg(const Import& import, const std::vector<ContourPoint>& freeEnds)
 {
     std::ostringstream svg;
-    WriteSvg(svg, "", import);
+    WriteSvg(svg, "", import, freeEnds);
     std::string text = svg.str();
     const size_t rootEnd = text.find('>', text.find("<svg"));
     if (rootEnd != std::string::npos)

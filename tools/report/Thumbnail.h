@@ -1,6 +1,9 @@
 #pragma once
 // The small picture of a card: the import's polylines snapped to a pixel grid.
 #include <string>
+#include <vector>
+
+#include "Contours.h"
 
 #include "Import.h"
 
@@ -15,5 +18,6 @@ struct Thinning
 // no second line between the same two cells. Circles, ellipses and texts stay as they are.
 Thinning ThinToGrid(Import& import, int gridCells);
 
-// The picture of an import as an SVG for a thumbnail, without the legend the page shows once.
-std::string ThumbnailSvg(const Import& import);
+// The picture of an import as an SVG for a thumbnail, without the legend the page shows once;
+// the free ends are those of the import before it was thinned.
+std::string ThumbnailSvg(const Import& import, const std::vector<ContourPoint>& freeEnds);

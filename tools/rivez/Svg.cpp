@@ -233,10 +233,9 @@ Extent PictureExtent(const Import& import)
 } // namespace
 
 void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
-              std::optional<double> gapTolerance)
+              const std::vector<ContourPoint>& freeEnds)
 {
     const Extent extent = PictureExtent(import);
-    const std::vector<ContourPoint> freeEnds = FreeEnds(CheckContours(import, gapTolerance));
     const Legend legend = LegendOf(import, extent, freeEnds.size());
     const Canvas canvas(extent, legend.Width());
     const double height = canvas.Height() + (freeEnds.empty() ? 0 : kLegendRow);

@@ -2,11 +2,13 @@
 // An import as a standalone SVG picture: y up as in the drawing, fitted to the shapes,
 // the two line classes in two colours with a legend, a frame with the extent, and a ring
 // around every free end of an open contour.
-#include <optional>
+#include <vector>
 #include <ostream>
 #include <string>
 
+#include "Contours.h"
 #include "Import.h"
 
+// freeEnds: where the rings go; the contour check of the same import tells them.
 void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
-              std::optional<double> gapTolerance = std::nullopt);
+              const std::vector<ContourPoint>& freeEnds);

@@ -194,7 +194,7 @@ bool WritePictureFile(const std::filesystem::path& picture, const std::string& p
 {
     std::ofstream file(picture, std::ios::binary);
     if (file)
-        WriteSvg(file, path, import, gapTolerance);
+        WriteSvg(file, path, import, FreeEnds(CheckContours(import, gapTolerance)));
     if (!file.flush())
     {
         std::cerr << "rivez: cannot write " << picture.string() << ": " << std::strerror(errno)
@@ -208,7 +208,8 @@ int Run(const Options& options)
 {
     if (options.format == "html")
         return WriteReport({options.files, options.skipped},
-                           {options.importer, options.settings, options.limits, options.output});
+                           {options.importer, options.settings, options.limits,
+                             options.gapTolerance, options.output});
     std::ofstream file;
     std::vector<std::filesystem::path> pictures;
     std::error_code error;
@@ -252,7 +253,7 @@ int Run(const Options& options)
         else if (options.format == "svg" && !pictures.empty())
             status = WritePictureFile(pictures[i], path, import, options.gapTolerance) ? status : 1;
         else if (options.format == "svg")
-            WriteSvg(out, path, import, options.gapTolerance);
+            WriteSvg(out, path, import, FreeEnds(CheckContours(import, options.gapTolerance)));
         else
         {
             if (i > 0)
