@@ -133,16 +133,40 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
 
 namespace
 {
+struct Node
+{
+    ContourPoint point;
+    int index = 0;
+};
+
+// The nearest found so far; of points equally near, the one listed first.
+struct Best
+{
+    int self, index = -1;
+    double square = HUGE_VAL;
+
+    void Offer(const ContourPoint& q, const Node& node)
+    {
+        const double dx = q.x - node.point.x, dy = q.y - node.point.y, s = dx * dx + dy * dy;
+        if (node.index != self && (s < square || (s == square && node.index < index)))
+        {
+            index = node.index;
+            square = s;
+        }
+    }
+    std::pair<int, double> Result() const
+    {
+        return index < 0 ? std::pair<int, double>{-1, 0.0} : std::pair{index, std::sqrt(square)};
+    }
+};
+
 // An implicit tree: each range's middle point splits it, by x and y in turn; short ranges
-// are searched point by point.
+// are searched point by point. It takes any spread of points, bunched or strung along lines.
 class PointTree
 {
   public:
-    explicit PointTree(const std::vector<ContourPoint>& points)
+    explicit PointTree(std::vector<Node> nodes) : m_nodes(std::move(nodes))
     {
-        m_nodes.reserve(points.size());
-        for (size_t i = 0; i < points.size(); ++i)
-            m_nodes.push_back({points[i], static_cast<int>(i)});
         Build(0, static_cast<int>(m_nodes.size()), true);
     }
 
@@ -152,41 +176,19 @@ class PointTree
         std::vector<std::pair<int, double>> nearest(m_nodes.size(), {-1, 0.0});
         for (int at = 0; at < static_cast<int>(m_nodes.size()); ++at)
         {
-            Best best{at, -1, HUGE_VAL};
+            Best best{m_nodes[at].index};
             // A neighbour in the array is near already: a small bound to start from.
             for (int guess : {at - 1, at + 1})
                 if (guess >= 0 && guess < static_cast<int>(m_nodes.size()))
-                    best.Offer(m_nodes[at].point, m_nodes[guess].point, guess);
-            Search(0, static_cast<int>(m_nodes.size()), true, best);
-            if (best.position >= 0)
-                nearest[m_nodes[at].index] = {m_nodes[best.position].index, std::sqrt(best.square)};
+                    best.Offer(m_nodes[at].point, m_nodes[guess]);
+            Search(m_nodes[at].point, 0, static_cast<int>(m_nodes.size()), true, best);
+            nearest[m_nodes[at].index] = best.Result();
         }
         return nearest;
     }
 
   private:
     static constexpr int kLeaf = 8;
-
-    struct Node
-    {
-        ContourPoint point;
-        int index = 0;
-    };
-    struct Best
-    {
-        int self, position;
-        double square;
-
-        void Offer(const ContourPoint& q, const ContourPoint& p, int at)
-        {
-            const double dx = q.x - p.x, dy = q.y - p.y, s = dx * dx + dy * dy;
-            if (at != self && (position < 0 || s < square))
-            {
-                position = at;
-                square = s;
-            }
-        }
-    };
 
     void Build(int lo, int hi, bool byX)
     {
@@ -205,29 +207,166 @@ class PointTree
         Build(mid + 1, hi, !byX);
     }
 
-    void Search(int lo, int hi, bool byX, Best& best) const
+    void Search(const ContourPoint& q, int lo, int hi, bool byX, Best& best) const
     {
-        const ContourPoint& q = m_nodes[best.self].point;
         if (hi - lo <= kLeaf)
         {
             for (int at = lo; at < hi; ++at)
-                best.Offer(q, m_nodes[at].point, at);
+                best.Offer(q, m_nodes[at]);
             return;
         }
         const int mid = lo + (hi - lo) / 2;
-        best.Offer(q, m_nodes[mid].point, mid);
+        best.Offer(q, m_nodes[mid]);
         const double across = byX ? q.x - m_nodes[mid].point.x : q.y - m_nodes[mid].point.y;
         const bool lowFirst = across < 0;
-        Search(lowFirst ? lo : mid + 1, lowFirst ? mid : hi, !byX, best);
-        if (best.position < 0 || across * across < best.square)
-            Search(lowFirst ? mid + 1 : lo, lowFirst ? hi : mid, !byX, best);
+        Search(q, lowFirst ? lo : mid + 1, lowFirst ? mid : hi, !byX, best);
+        // Equally far across still may hold a tie listed earlier.
+        if (across * across <= best.square)
+            Search(q, lowFirst ? mid + 1 : lo, lowFirst ? hi : mid, !byX, best);
     }
 
+    std::vector<Node> m_nodes;
+};
+
+// Cells sized for about two points each over the points' extent, the points sorted by cell,
+// row after row. Each point's nearest is looked for in its own cell, then ring after ring of
+// cells around it, until no cell further out can hold one nearer. Points spread over the
+// sheet take a few cells each; points bunched into few cells make it give way to the tree.
+class PointGrid
+{
+  public:
+    explicit PointGrid(const std::vector<ContourPoint>& points)
+    {
+        double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+        for (const ContourPoint& p : points)
+        {
+            minX = std::min(minX, p.x);
+            minY = std::min(minY, p.y);
+            maxX = std::max(maxX, p.x);
+            maxY = std::max(maxY, p.y);
+        }
+        // Halved throughout, so that no difference overflows.
+        m_halfMinX = minX / 2;
+        m_halfMinY = minY / 2;
+        const double w = maxX / 2 - m_halfMinX, h = maxY / 2 - m_halfMinY;
+        const double n = static_cast<double>(points.size());
+        m_halfCell = std::max(std::sqrt(2 * (w / n) * h), 2 * std::max(w, h) / n);
+        if (!(m_halfCell > 0x1p-1000) || !std::isfinite(m_halfCell))
+            m_halfCell = std::max(w, h) > 0 && std::isfinite(std::max(w, h)) ? std::max(w, h)
+                                                                              : 1.0;
+        m_columns = static_cast<int>(std::min(w / m_halfCell, n)) + 1;
+        m_rows = static_cast<int>(std::min(h / m_halfCell, n)) + 1;
+
+        // The points by cell: counted, then placed.
+        m_first.assign(static_cast<size_t>(m_columns) * m_rows + 1, 0);
+        std::vector<int> cellOf(points.size());
+        for (size_t i = 0; i < points.size(); ++i)
+            ++m_first[(cellOf[i] = CellOf(points[i])) + 1];
+        for (size_t c = 1; c < m_first.size(); ++c)
+            m_first[c] += m_first[c - 1];
+        m_nodes.resize(points.size());
+        std::vector<int> filled(m_first.begin(), m_first.end() - 1);
+        for (size_t i = 0; i < points.size(); ++i)
+            m_nodes[filled[cellOf[i]]++] = {points[i], static_cast<int>(i)};
+    }
+
+    // Whether few points share a cell, so that a search reads few points.
+    bool Spread() const
+    {
+        double pairs = 0;
+        for (size_t c = 0; c + 1 < m_first.size(); ++c)
+            pairs += static_cast<double>(m_first[c + 1] - m_first[c]) * (m_first[c + 1] - m_first[c]);
+        return pairs <= 8.0 * static_cast<double>(m_nodes.size());
+    }
+
+    std::vector<Node> TakeNodes() { return std::move(m_nodes); }
+
+    // Queried in the order of the cells, neighbouring queries share what they read.
+    std::vector<std::pair<int, double>> NearestOthers() const
+    {
+        std::vector<std::pair<int, double>> nearest(m_nodes.size(), {-1, 0.0});
+        for (const Node& node : m_nodes)
+            nearest[node.index] = Nearest(node);
+        return nearest;
+    }
+
+  private:
+    double AlongX(double x) const { return (x / 2 - m_halfMinX) / m_halfCell; }
+    double AlongY(double y) const { return (y / 2 - m_halfMinY) / m_halfCell; }
+    static int Clamp(double along, int count)
+    {
+        return static_cast<int>(std::min(along, static_cast<double>(count - 1)));
+    }
+    int CellOf(const ContourPoint& p) const
+    {
+        return Clamp(AlongY(p.y), m_rows) * m_columns + Clamp(AlongX(p.x), m_columns);
+    }
+
+    // The points of row y, columns x0 to x1.
+    void OfferRow(const ContourPoint& q, int y, int x0, int x1, Best& best) const
+    {
+        if (y < 0 || y >= m_rows)
+            return;
+        x0 = std::max(x0, 0);
+        x1 = std::min(x1, m_columns - 1);
+        if (x0 > x1)
+            return;
+        const size_t row = static_cast<size_t>(y) * m_columns;
+        for (int at = m_first[row + x0]; at < m_first[row + x1 + 1]; ++at)
+            best.Offer(q, m_nodes[at]);
+    }
+
+    std::pair<int, double> Nearest(const Node& node) const
+    {
+        const ContourPoint& q = node.point;
+        const double ax = AlongX(q.x), ay = AlongY(q.y);
+        const int cx = Clamp(ax, m_columns), cy = Clamp(ay, m_rows);
+        Best best{node.index};
+        for (int r = 0;; ++r)
+        {
+            OfferRow(q, cy - r, cx - r, cx + r, best);
+            if (r > 0)
+            {
+                OfferRow(q, cy + r, cx - r, cx + r, best);
+                for (int y = cy - r + 1; y < cy + r; ++y)
+                {
+                    OfferRow(q, y, cx - r, cx - r, best);
+                    OfferRow(q, y, cx + r, cx + r, best);
+                }
+            }
+            // How far the nearest cell beyond these rings lies, on the sides that have one;
+            // less a millionth of a cell for the rounding of the cells' coordinates.
+            double beyond = HUGE_VAL;
+            if (cx - r > 0)
+                beyond = std::min(beyond, ax - (cx - r));
+            if (cx + r < m_columns - 1)
+                beyond = std::min(beyond, cx + r + 1 - ax);
+            if (cy - r > 0)
+                beyond = std::min(beyond, ay - (cy - r));
+            if (cy + r < m_rows - 1)
+                beyond = std::min(beyond, cy + r + 1 - ay);
+            if (beyond == HUGE_VAL)
+                break;
+            const double reach = 2 * m_halfCell * (beyond - 1e-6);
+            if (best.index >= 0 && reach > 0 && best.square < reach * reach)
+                break;
+        }
+        return best.Result();
+    }
+
+    double m_halfMinX = 0.0, m_halfMinY = 0.0, m_halfCell = 1.0;
+    int m_columns = 1, m_rows = 1;
+    std::vector<int> m_first; // each cell's first point in m_nodes, and one past the last cell
     std::vector<Node> m_nodes;
 };
 } // namespace
 
 std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points)
 {
-    return PointTree(points).NearestOthers();
+    if (points.empty())
+        return {};
+    PointGrid grid(points);
+    if (grid.Spread())
+        return grid.NearestOthers();
+    return PointTree(grid.TakeNodes()).NearestOthers();
 }
