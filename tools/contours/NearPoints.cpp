@@ -71,13 +71,45 @@ struct CellRun
 };
 } // namespace
 
+namespace
+{
+// The points' cell keys and indices in order: spread by their key's share of the keys' range
+// into buckets of a few each, then each bucket sorted on its own, short and in cache.
+std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
+                                                   const std::vector<ContourPoint>& points)
+{
+    std::vector<uint64_t> keys(points.size());
+    uint64_t lowest = UINT64_MAX, highest = 0;
+    for (size_t i = 0; i < points.size(); ++i)
+    {
+        keys[i] = grid.Key(points[i]);
+        lowest = std::min(lowest, keys[i]);
+        highest = std::max(highest, keys[i]);
+    }
+    const size_t buckets = points.size() / 8 + 1;
+    // Rounding keeps the share in the keys' order, so the buckets are too.
+    const double share = static_cast<double>(buckets) / (static_cast<double>(highest - lowest) + 1);
+    auto bucketOf = [&](uint64_t key)
+    { return std::min(static_cast<size_t>(static_cast<double>(key - lowest) * share), buckets - 1); };
+    std::vector<int> first(buckets + 1, 0);
+    for (uint64_t key : keys)
+        ++first[bucketOf(key) + 1];
+    for (size_t b = 1; b <= buckets; ++b)
+        first[b] += first[b - 1];
+    std::vector<std::pair<uint64_t, int>> order(points.size());
+    std::vector<int> filled(first.begin(), first.end() - 1);
+    for (size_t i = 0; i < points.size(); ++i)
+        order[filled[bucketOf(keys[i])]++] = {keys[i], static_cast<int>(i)};
+    for (size_t b = 0; b < buckets; ++b)
+        std::sort(order.begin() + first[b], order.begin() + first[b + 1]);
+    return order;
+}
+} // namespace
+
 std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance)
 {
     const Grid grid(points, tolerance);
-    std::vector<std::pair<uint64_t, int>> order(points.size());
-    for (size_t i = 0; i < points.size(); ++i)
-        order[i] = {grid.Key(points[i]), static_cast<int>(i)};
-    std::sort(order.begin(), order.end());
+    const std::vector<std::pair<uint64_t, int>> order = SortedByCell(grid, points);
 
     std::vector<int> parent(points.size()), founders;
     for (size_t i = 0; i < parent.size(); ++i)
