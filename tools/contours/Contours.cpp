@@ -229,7 +229,7 @@ void FindNearestFreeEnds(ContourReport& report)
     for (size_t i = 0; i < free.size(); ++i)
         if (nearest[i].first >= 0)
         {
-            free[i]->nearest = free[nearest[i].first]->at;
+            free[i]->nearest = points[nearest[i].first];
             free[i]->nearestDistance = nearest[i].second;
         }
 }

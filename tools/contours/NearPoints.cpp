@@ -261,7 +261,7 @@ class PointTree
 };
 
 // Cells sized for about two points each over the points' extent, the points sorted by cell,
-// row after row. Each point's nearest is looked for in its own cell, then ring after ring of
+// column after column, as the joined ends come. Each point's nearest is looked for in its own cell, then ring after ring of
 // cells around it, until no cell further out can hold one nearer. Points spread over the
 // sheet take a few cells each; points bunched into few cells make it give way to the tree.
 class PointGrid
@@ -331,20 +331,20 @@ class PointGrid
     }
     int CellOf(const ContourPoint& p) const
     {
-        return Clamp(AlongY(p.y), m_rows) * m_columns + Clamp(AlongX(p.x), m_columns);
+        return Clamp(AlongX(p.x), m_columns) * m_rows + Clamp(AlongY(p.y), m_rows);
     }
 
-    // The points of row y, columns x0 to x1.
-    void OfferRow(const ContourPoint& q, int y, int x0, int x1, Best& best) const
+    // The points of column x, rows y0 to y1.
+    void OfferColumn(const ContourPoint& q, int x, int y0, int y1, Best& best) const
     {
-        if (y < 0 || y >= m_rows)
+        if (x < 0 || x >= m_columns)
             return;
-        x0 = std::max(x0, 0);
-        x1 = std::min(x1, m_columns - 1);
-        if (x0 > x1)
+        y0 = std::max(y0, 0);
+        y1 = std::min(y1, m_rows - 1);
+        if (y0 > y1)
             return;
-        const size_t row = static_cast<size_t>(y) * m_columns;
-        for (int at = m_first[row + x0]; at < m_first[row + x1 + 1]; ++at)
+        const size_t column = static_cast<size_t>(x) * m_rows;
+        for (int at = m_first[column + y0]; at < m_first[column + y1 + 1]; ++at)
             best.Offer(q, m_nodes[at]);
     }
 
@@ -356,14 +356,14 @@ class PointGrid
         Best best{node.index};
         for (int r = 0;; ++r)
         {
-            OfferRow(q, cy - r, cx - r, cx + r, best);
+            OfferColumn(q, cx - r, cy - r, cy + r, best);
             if (r > 0)
             {
-                OfferRow(q, cy + r, cx - r, cx + r, best);
-                for (int y = cy - r + 1; y < cy + r; ++y)
+                OfferColumn(q, cx + r, cy - r, cy + r, best);
+                for (int x = cx - r + 1; x < cx + r; ++x)
                 {
-                    OfferRow(q, y, cx - r, cx - r, best);
-                    OfferRow(q, y, cx + r, cx + r, best);
+                    OfferColumn(q, x, cy - r, cy - r, best);
+                    OfferColumn(q, x, cy + r, cy + r, best);
                 }
             }
             // How far the nearest cell beyond these rings lies, on the sides that have one;
