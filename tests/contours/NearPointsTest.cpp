@@ -37,12 +37,13 @@ TEST(NearPoints, NearestOtherAgreesWithLookingAtEveryPoint)
     for (int i = 0; i < 1500; ++i)
     {
         spread.push_back({at(rng), i % 5 == 0 ? 3.0 : at(rng)}); // a fifth on one line
-        strung.push_back({at(rng), 2 * spread.back().x});         // all on one line
+        const double x = at(rng);
+        strung.push_back({x, 2 * x}); // all on one line
         // Most in a corner, on whole numbers: ties at equal distances everywhere.
         bunched.push_back({std::floor(at(rng) / (i % 10 ? 25 : 1)), std::floor(at(rng) / 25)});
     }
     spread.push_back(spread[10]); // and a twin
-    spread.push_back({1e3, -1e3}); // and one far out
+    spread.push_back({70, -70});  // and one apart
     for (const auto* points : {&spread, &strung, &bunched})
         ExpectNearestAsByLookingAtEveryPoint(*points);
     // Whole numbers on a lattice: every point has four equally near.

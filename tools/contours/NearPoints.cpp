@@ -89,8 +89,10 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
     const size_t buckets = points.size() / 8 + 1;
     // Rounding keeps the share in the keys' order, so the buckets are too.
     const double share = static_cast<double>(buckets) / (static_cast<double>(highest - lowest) + 1);
-    auto bucketOf = [&](uint64_t key)
-    { return std::min(static_cast<size_t>(static_cast<double>(key - lowest) * share), buckets - 1); };
+    auto bucketOf = [&](uint64_t key) {
+        return std::min(static_cast<size_t>(static_cast<double>(key - lowest) * share),
+                        buckets - 1);
+    };
     std::vector<int> first(buckets + 1, 0);
     for (uint64_t key : keys)
         ++first[bucketOf(key) + 1];
@@ -261,9 +263,10 @@ class PointTree
 };
 
 // Cells sized for about two points each over the points' extent, the points sorted by cell,
-// column after column, as the joined ends come. Each point's nearest is looked for in its own cell, then ring after ring of
-// cells around it, until no cell further out can hold one nearer. Points spread over the
-// sheet take a few cells each; points bunched into few cells make it give way to the tree.
+// column after column, as the joined ends come. Each point's nearest is looked for in its own
+// cell, then ring after ring of cells around it, until no cell further out can hold one nearer.
+// Points spread over the sheet take a few cells each; points bunched into few cells make it
+// give way to the tree.
 class PointGrid
 {
   public:
@@ -282,10 +285,11 @@ class PointGrid
         m_halfMinY = minY / 2;
         const double w = maxX / 2 - m_halfMinX, h = maxY / 2 - m_halfMinY;
         const double n = static_cast<double>(points.size());
-        m_halfCell = std::max(std::sqrt(2 * (w / n) * h), 2 * std::max(w, h) / n);
+        const double side = std::max(w, h);
+        m_halfCell = std::max(std::sqrt(2 * (w / n) * h), 2 * side / n);
+        // Points all alike, or a cell too small or too large to count in: one cell or two.
         if (!(m_halfCell > 0x1p-1000) || !std::isfinite(m_halfCell))
-            m_halfCell = std::max(w, h) > 0 && std::isfinite(std::max(w, h)) ? std::max(w, h)
-                                                                              : 1.0;
+            m_halfCell = side > 0 ? side : 1.0;
         m_columns = static_cast<int>(std::min(w / m_halfCell, n)) + 1;
         m_rows = static_cast<int>(std::min(h / m_halfCell, n)) + 1;
 
@@ -307,7 +311,8 @@ class PointGrid
     {
         double pairs = 0;
         for (size_t c = 0; c + 1 < m_first.size(); ++c)
-            pairs += static_cast<double>(m_first[c + 1] - m_first[c]) * (m_first[c + 1] - m_first[c]);
+            pairs +=
+                static_cast<double>(m_first[c + 1] - m_first[c]) * (m_first[c + 1] - m_first[c]);
         return pairs <= 8.0 * static_cast<double>(m_nodes.size());
     }
 
