@@ -263,10 +263,9 @@ class PointTree
 };
 
 // Cells sized for about two points each over the points' extent, the points sorted by cell,
-// column after column, as the joined ends come. Each point's nearest is looked for in its own
-// cell, then ring after ring of cells around it, until no cell further out can hold one nearer.
-// Points spread over the sheet take a few cells each; points bunched into few cells make it
-// give way to the tree.
+// column after column. Each point's nearest is looked for in its own cell, then ring after
+// ring of cells around it, until no cell further out can hold one nearer. Points spread over
+// the sheet take a few cells each; points bunched into few cells make it give way to the tree.
 class PointGrid
 {
   public:
