@@ -215,23 +215,20 @@ class Joiner
 // For every free end, the nearest other free end.
 void FindNearestFreeEnds(ContourReport& report)
 {
-    std::vector<ContourEnd*> free;
-    free.reserve(2 * report.open.size());
+    const std::vector<ContourPoint> points = FreeEnds(report);
+    const std::vector<std::pair<int, double>> nearest = NearestOthers(points);
+    size_t i = 0; // the free ends come in the order FreeEnds lists them
     for (OpenContour& chain : report.open)
         for (ContourEnd& end : chain.ends)
             if (end.free)
-                free.push_back(&end);
-    std::vector<ContourPoint> points;
-    points.reserve(free.size());
-    for (const ContourEnd* end : free)
-        points.push_back(end->at);
-    const std::vector<std::pair<int, double>> nearest = NearestOthers(points);
-    for (size_t i = 0; i < free.size(); ++i)
-        if (nearest[i].first >= 0)
-        {
-            free[i]->nearest = points[nearest[i].first];
-            free[i]->nearestDistance = nearest[i].second;
-        }
+            {
+                const auto [other, distance] = nearest[i++];
+                if (other >= 0)
+                {
+                    end.nearest = points[other];
+                    end.nearestDistance = distance;
+                }
+            }
 }
 } // namespace
 
