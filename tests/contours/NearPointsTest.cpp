@@ -1,30 +1,59 @@
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 #include <gtest/gtest.h>
 
 #include "NearPoints.h"
 
+// Every point's nearest other, looked for among all points; of equally near ones the first.
+void ExpectNearestAsByLookingAtEveryPoint(const std::vector<ContourPoint>& points)
+{
+    const auto nearest = NearestOthers(points);
+    ASSERT_EQ(nearest.size(), points.size());
+    for (size_t i = 0; i < points.size(); ++i)
+    {
+        int best = -1;
+        double square = HUGE_VAL;
+        for (size_t j = 0; j < points.size(); ++j)
+        {
+            const double dx = points[i].x - points[j].x, dy = points[i].y - points[j].y;
+            if (j != i && dx * dx + dy * dy < square)
+            {
+                best = static_cast<int>(j);
+                square = dx * dx + dy * dy;
+            }
+        }
+        ASSERT_EQ(nearest[i].first, best) << i;
+        EXPECT_EQ(nearest[i].second, std::sqrt(square)) << i;
+    }
+}
+
 TEST(NearPoints, NearestOtherAgreesWithLookingAtEveryPoint)
 {
     std::mt19937 rng(7);
     std::uniform_real_distribution<> at(-50, 50);
-    std::vector<ContourPoint> points;
+    std::vector<ContourPoint> spread, strung, bunched;
     for (int i = 0; i < 1500; ++i)
-        points.push_back({at(rng), i % 5 == 0 ? 3.0 : at(rng)}); // a fifth on one line
-    points.push_back(points[10]);                                // and a twin
-    const auto nearest = NearestOthers(points);
-    for (size_t i = 0; i < points.size(); ++i)
     {
-        double best = HUGE_VAL;
-        for (size_t j = 0; j < points.size(); ++j)
-            if (j != i)
-                best = std::min(best,
-                                std::hypot(points[i].x - points[j].x, points[i].y - points[j].y));
-        ASSERT_GE(nearest[i].first, 0);
-        EXPECT_NE(nearest[i].first, static_cast<int>(i));
-        EXPECT_DOUBLE_EQ(nearest[i].second, best) << i;
+        spread.push_back({at(rng), i % 5 == 0 ? 3.0 : at(rng)}); // a fifth on one line
+        const double x = at(rng);
+        strung.push_back({x, 2 * x}); // all on one line
+        // Most in a corner, on whole numbers: ties at equal distances everywhere.
+        bunched.push_back({std::floor(at(rng) / (i % 10 ? 25 : 1)), std::floor(at(rng) / 25)});
     }
+    spread.push_back(spread[10]); // and a twin
+    spread.push_back({70, -70});  // and one apart
+    for (const auto* points : {&spread, &strung, &bunched})
+        ExpectNearestAsByLookingAtEveryPoint(*points);
+    // Whole numbers on a lattice: every point has four equally near.
+    std::vector<ContourPoint> lattice;
+    for (int i = 0; i < 900; ++i)
+        lattice.push_back({static_cast<double>(i % 30), static_cast<double>(i / 30)});
+    std::shuffle(lattice.begin(), lattice.end(), rng);
+    ExpectNearestAsByLookingAtEveryPoint(lattice);
     EXPECT_EQ(NearestOthers({{1, 2}})[0].first, -1);
+    EXPECT_TRUE(NearestOthers({}).empty());
 }
 
 TEST(NearPoints, GroupsAreTheClustersWithinTheTolerance)

@@ -69,6 +69,7 @@ struct Chains
 Chains TraceChains(const PieceGraph& graph, size_t pieceCount)
 {
     Chains chains;
+    chains.entries.reserve(pieceCount);
     std::vector<char> used(pieceCount, 0);
     auto trace = [&](int end)
     {
@@ -193,6 +194,7 @@ class Joiner
     OpenContour OpenChain(int c) const
     {
         OpenContour chain;
+        chain.pieces.reserve(m_chains.begin[c + 1] - m_chains.begin[c]);
         for (int i = m_chains.begin[c]; i < m_chains.begin[c + 1]; ++i)
             chain.pieces.push_back(m_graph.Number(m_chains.entries[i]));
         const int ends[2] = {m_chains.First(c), m_chains.Last(c)};
@@ -213,44 +215,45 @@ class Joiner
 // For every free end, the nearest other free end.
 void FindNearestFreeEnds(ContourReport& report)
 {
-    std::vector<ContourEnd*> free;
+    const std::vector<ContourPoint> points = FreeEnds(report);
+    const std::vector<std::pair<int, double>> nearest = NearestOthers(points);
+    size_t i = 0; // the free ends come in the order FreeEnds lists them
     for (OpenContour& chain : report.open)
         for (ContourEnd& end : chain.ends)
             if (end.free)
-                free.push_back(&end);
-    std::vector<ContourPoint> points;
-    points.reserve(free.size());
-    for (const ContourEnd* end : free)
-        points.push_back(end->at);
-    const std::vector<std::pair<int, double>> nearest = NearestOthers(points);
-    for (size_t i = 0; i < free.size(); ++i)
-        if (nearest[i].first >= 0)
-        {
-            free[i]->nearest = free[nearest[i].first]->at;
-            free[i]->nearestDistance = nearest[i].second;
-        }
+            {
+                const auto [other, distance] = nearest[i++];
+                if (other >= 0)
+                {
+                    end.nearest = points[other];
+                    end.nearestDistance = distance;
+                }
+            }
 }
 } // namespace
 
 ContourReport CheckContours(const Import& import, std::optional<double> tolerance)
 {
-    const PieceList list = CollectPieces(import);
     ContourReport report;
-    report.tolerance = tolerance ? *tolerance : kRelativeGapTolerance * list.size;
-    report.firstInsertPiece = list.firstInsertPiece;
-    std::vector<const Piece*> open;
-    for (const Piece& piece : list.pieces)
     {
-        if (piece.reach <= report.tolerance)
-            continue; // a dot
-        if (piece.whole || Distance(piece.start, piece.end) <= report.tolerance)
-            ++report.closed;
-        else
-            open.push_back(&piece);
+        // Gone before the nearest ends are looked for, so the two never share the memory.
+        const PieceList list = CollectPieces(import);
+        report.tolerance = tolerance ? *tolerance : kRelativeGapTolerance * list.size;
+        report.firstInsertPiece = list.firstInsertPiece;
+        std::vector<const Piece*> open;
+        for (const Piece& piece : list.pieces)
+        {
+            if (piece.reach <= report.tolerance)
+                continue; // a dot
+            if (piece.whole || Distance(piece.start, piece.end) <= report.tolerance)
+                ++report.closed;
+            else
+                open.push_back(&piece);
+        }
+        const PieceGraph graph(open, report.tolerance);
+        const Chains chains = TraceChains(graph, open.size());
+        Joiner(graph, chains, report).Run();
     }
-    const PieceGraph graph(open, report.tolerance);
-    const Chains chains = TraceChains(graph, open.size());
-    Joiner(graph, chains, report).Run();
     FindNearestFreeEnds(report);
     return report;
 }

@@ -135,6 +135,7 @@ void WriteContours(std::ostream& out, const ContourReport& report)
 std::vector<ContourPoint> FreeEnds(const ContourReport& report)
 {
     std::vector<ContourPoint> ends;
+    ends.reserve(2 * report.open.size());
     for (const OpenContour& chain : report.open)
         for (const ContourEnd& end : chain.ends)
             if (end.free)

@@ -71,13 +71,47 @@ struct CellRun
 };
 } // namespace
 
+namespace
+{
+// The points' cell keys and indices in order: spread by their key's share of the keys' range
+// into buckets of a few each, then each bucket sorted on its own, short and in cache.
+std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
+                                                   const std::vector<ContourPoint>& points)
+{
+    std::vector<uint64_t> keys(points.size());
+    uint64_t lowest = UINT64_MAX, highest = 0;
+    for (size_t i = 0; i < points.size(); ++i)
+    {
+        keys[i] = grid.Key(points[i]);
+        lowest = std::min(lowest, keys[i]);
+        highest = std::max(highest, keys[i]);
+    }
+    const size_t buckets = points.size() / 8 + 1;
+    // Rounding keeps the share in the keys' order, so the buckets are too.
+    const double share = static_cast<double>(buckets) / (static_cast<double>(highest - lowest) + 1);
+    auto bucketOf = [&](uint64_t key) {
+        return std::min(static_cast<size_t>(static_cast<double>(key - lowest) * share),
+                        buckets - 1);
+    };
+    std::vector<int> first(buckets + 1, 0);
+    for (uint64_t key : keys)
+        ++first[bucketOf(key) + 1];
+    for (size_t b = 1; b <= buckets; ++b)
+        first[b] += first[b - 1];
+    std::vector<std::pair<uint64_t, int>> order(points.size());
+    std::vector<int> filled(first.begin(), first.end() - 1);
+    for (size_t i = 0; i < points.size(); ++i)
+        order[filled[bucketOf(keys[i])]++] = {keys[i], static_cast<int>(i)};
+    for (size_t b = 0; b < buckets; ++b)
+        std::sort(order.begin() + first[b], order.begin() + first[b + 1]);
+    return order;
+}
+} // namespace
+
 std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance)
 {
     const Grid grid(points, tolerance);
-    std::vector<std::pair<uint64_t, int>> order(points.size());
-    for (size_t i = 0; i < points.size(); ++i)
-        order[i] = {grid.Key(points[i]), static_cast<int>(i)};
-    std::sort(order.begin(), order.end());
+    const std::vector<std::pair<uint64_t, int>> order = SortedByCell(grid, points);
 
     std::vector<int> parent(points.size()), founders;
     for (size_t i = 0; i < parent.size(); ++i)
@@ -133,16 +167,40 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
 
 namespace
 {
+struct Node
+{
+    ContourPoint point;
+    int index = 0;
+};
+
+// The nearest found so far; of points equally near, the one listed first.
+struct Best
+{
+    int self, index = -1;
+    double square = HUGE_VAL;
+
+    void Offer(const ContourPoint& q, const Node& node)
+    {
+        const double dx = q.x - node.point.x, dy = q.y - node.point.y, s = dx * dx + dy * dy;
+        if (node.index != self && (s < square || (s == square && node.index < index)))
+        {
+            index = node.index;
+            square = s;
+        }
+    }
+    std::pair<int, double> Result() const
+    {
+        return index < 0 ? std::pair<int, double>{-1, 0.0} : std::pair{index, std::sqrt(square)};
+    }
+};
+
 // An implicit tree: each range's middle point splits it, by x and y in turn; short ranges
-// are searched point by point.
+// are searched point by point. It takes any spread of points, bunched or strung along lines.
 class PointTree
 {
   public:
-    explicit PointTree(const std::vector<ContourPoint>& points)
+    explicit PointTree(std::vector<Node> nodes) : m_nodes(std::move(nodes))
     {
-        m_nodes.reserve(points.size());
-        for (size_t i = 0; i < points.size(); ++i)
-            m_nodes.push_back({points[i], static_cast<int>(i)});
         Build(0, static_cast<int>(m_nodes.size()), true);
     }
 
@@ -152,41 +210,19 @@ class PointTree
         std::vector<std::pair<int, double>> nearest(m_nodes.size(), {-1, 0.0});
         for (int at = 0; at < static_cast<int>(m_nodes.size()); ++at)
         {
-            Best best{at, -1, HUGE_VAL};
+            Best best{m_nodes[at].index};
             // A neighbour in the array is near already: a small bound to start from.
             for (int guess : {at - 1, at + 1})
                 if (guess >= 0 && guess < static_cast<int>(m_nodes.size()))
-                    best.Offer(m_nodes[at].point, m_nodes[guess].point, guess);
-            Search(0, static_cast<int>(m_nodes.size()), true, best);
-            if (best.position >= 0)
-                nearest[m_nodes[at].index] = {m_nodes[best.position].index, std::sqrt(best.square)};
+                    best.Offer(m_nodes[at].point, m_nodes[guess]);
+            Search(m_nodes[at].point, 0, static_cast<int>(m_nodes.size()), true, best);
+            nearest[m_nodes[at].index] = best.Result();
         }
         return nearest;
     }
 
   private:
     static constexpr int kLeaf = 8;
-
-    struct Node
-    {
-        ContourPoint point;
-        int index = 0;
-    };
-    struct Best
-    {
-        int self, position;
-        double square;
-
-        void Offer(const ContourPoint& q, const ContourPoint& p, int at)
-        {
-            const double dx = q.x - p.x, dy = q.y - p.y, s = dx * dx + dy * dy;
-            if (at != self && (position < 0 || s < square))
-            {
-                position = at;
-                square = s;
-            }
-        }
-    };
 
     void Build(int lo, int hi, bool byX)
     {
@@ -205,29 +241,168 @@ class PointTree
         Build(mid + 1, hi, !byX);
     }
 
-    void Search(int lo, int hi, bool byX, Best& best) const
+    void Search(const ContourPoint& q, int lo, int hi, bool byX, Best& best) const
     {
-        const ContourPoint& q = m_nodes[best.self].point;
         if (hi - lo <= kLeaf)
         {
             for (int at = lo; at < hi; ++at)
-                best.Offer(q, m_nodes[at].point, at);
+                best.Offer(q, m_nodes[at]);
             return;
         }
         const int mid = lo + (hi - lo) / 2;
-        best.Offer(q, m_nodes[mid].point, mid);
+        best.Offer(q, m_nodes[mid]);
         const double across = byX ? q.x - m_nodes[mid].point.x : q.y - m_nodes[mid].point.y;
         const bool lowFirst = across < 0;
-        Search(lowFirst ? lo : mid + 1, lowFirst ? mid : hi, !byX, best);
-        if (best.position < 0 || across * across < best.square)
-            Search(lowFirst ? mid + 1 : lo, lowFirst ? hi : mid, !byX, best);
+        Search(q, lowFirst ? lo : mid + 1, lowFirst ? mid : hi, !byX, best);
+        // Equally far across still may hold a tie listed earlier.
+        if (across * across <= best.square)
+            Search(q, lowFirst ? mid + 1 : lo, lowFirst ? hi : mid, !byX, best);
     }
 
+    std::vector<Node> m_nodes;
+};
+
+// Cells sized for about two points each over the points' extent, the points sorted by cell,
+// column after column. Each point's nearest is looked for in its own cell, then ring after
+// ring of cells around it, until no cell further out can hold one nearer. Points spread over
+// the sheet take a few cells each; points bunched into few cells make it give way to the tree.
+class PointGrid
+{
+  public:
+    explicit PointGrid(const std::vector<ContourPoint>& points)
+    {
+        double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+        for (const ContourPoint& p : points)
+        {
+            minX = std::min(minX, p.x);
+            minY = std::min(minY, p.y);
+            maxX = std::max(maxX, p.x);
+            maxY = std::max(maxY, p.y);
+        }
+        // Halved throughout, so that no difference overflows.
+        m_halfMinX = minX / 2;
+        m_halfMinY = minY / 2;
+        const double w = maxX / 2 - m_halfMinX, h = maxY / 2 - m_halfMinY;
+        const double n = static_cast<double>(points.size());
+        const double side = std::max(w, h);
+        m_halfCell = std::max(std::sqrt(2 * (w / n) * h), 2 * side / n);
+        // Points all alike, or a cell too small or too large to count in: one cell or two.
+        if (!(m_halfCell > 0x1p-1000) || !std::isfinite(m_halfCell))
+            m_halfCell = side > 0 ? side : 1.0;
+        m_columns = static_cast<int>(std::min(w / m_halfCell, n)) + 1;
+        m_rows = static_cast<int>(std::min(h / m_halfCell, n)) + 1;
+
+        // The points by cell: counted, then placed.
+        m_first.assign(static_cast<size_t>(m_columns) * m_rows + 1, 0);
+        std::vector<int> cellOf(points.size());
+        for (size_t i = 0; i < points.size(); ++i)
+            ++m_first[(cellOf[i] = CellOf(points[i])) + 1];
+        for (size_t c = 1; c < m_first.size(); ++c)
+            m_first[c] += m_first[c - 1];
+        m_nodes.resize(points.size());
+        std::vector<int> filled(m_first.begin(), m_first.end() - 1);
+        for (size_t i = 0; i < points.size(); ++i)
+            m_nodes[filled[cellOf[i]]++] = {points[i], static_cast<int>(i)};
+    }
+
+    // Whether few points share a cell, so that a search reads few points.
+    bool Spread() const
+    {
+        double pairs = 0;
+        for (size_t c = 0; c + 1 < m_first.size(); ++c)
+            pairs +=
+                static_cast<double>(m_first[c + 1] - m_first[c]) * (m_first[c + 1] - m_first[c]);
+        return pairs <= 8.0 * static_cast<double>(m_nodes.size());
+    }
+
+    std::vector<Node> TakeNodes() { return std::move(m_nodes); }
+
+    // Queried in the order of the cells, neighbouring queries share what they read.
+    std::vector<std::pair<int, double>> NearestOthers() const
+    {
+        std::vector<std::pair<int, double>> nearest(m_nodes.size(), {-1, 0.0});
+        for (const Node& node : m_nodes)
+            nearest[node.index] = Nearest(node);
+        return nearest;
+    }
+
+  private:
+    double AlongX(double x) const { return (x / 2 - m_halfMinX) / m_halfCell; }
+    double AlongY(double y) const { return (y / 2 - m_halfMinY) / m_halfCell; }
+    static int Clamp(double along, int count)
+    {
+        return static_cast<int>(std::min(along, static_cast<double>(count - 1)));
+    }
+    int CellOf(const ContourPoint& p) const
+    {
+        return Clamp(AlongX(p.x), m_columns) * m_rows + Clamp(AlongY(p.y), m_rows);
+    }
+
+    // The points of column x, rows y0 to y1.
+    void OfferColumn(const ContourPoint& q, int x, int y0, int y1, Best& best) const
+    {
+        if (x < 0 || x >= m_columns)
+            return;
+        y0 = std::max(y0, 0);
+        y1 = std::min(y1, m_rows - 1);
+        if (y0 > y1)
+            return;
+        const size_t column = static_cast<size_t>(x) * m_rows;
+        for (int at = m_first[column + y0]; at < m_first[column + y1 + 1]; ++at)
+            best.Offer(q, m_nodes[at]);
+    }
+
+    std::pair<int, double> Nearest(const Node& node) const
+    {
+        const ContourPoint& q = node.point;
+        const double ax = AlongX(q.x), ay = AlongY(q.y);
+        const int cx = Clamp(ax, m_columns), cy = Clamp(ay, m_rows);
+        Best best{node.index};
+        for (int r = 0;; ++r)
+        {
+            OfferColumn(q, cx - r, cy - r, cy + r, best);
+            if (r > 0)
+            {
+                OfferColumn(q, cx + r, cy - r, cy + r, best);
+                for (int x = cx - r + 1; x < cx + r; ++x)
+                {
+                    OfferColumn(q, x, cy - r, cy - r, best);
+                    OfferColumn(q, x, cy + r, cy + r, best);
+                }
+            }
+            // How far the nearest cell beyond these rings lies, on the sides that have one;
+            // less a millionth of a cell for the rounding of the cells' coordinates.
+            double beyond = HUGE_VAL;
+            if (cx - r > 0)
+                beyond = std::min(beyond, ax - (cx - r));
+            if (cx + r < m_columns - 1)
+                beyond = std::min(beyond, cx + r + 1 - ax);
+            if (cy - r > 0)
+                beyond = std::min(beyond, ay - (cy - r));
+            if (cy + r < m_rows - 1)
+                beyond = std::min(beyond, cy + r + 1 - ay);
+            if (beyond == HUGE_VAL)
+                break;
+            const double reach = 2 * m_halfCell * (beyond - 1e-6);
+            if (best.index >= 0 && reach > 0 && best.square < reach * reach)
+                break;
+        }
+        return best.Result();
+    }
+
+    double m_halfMinX = 0.0, m_halfMinY = 0.0, m_halfCell = 1.0;
+    int m_columns = 1, m_rows = 1;
+    std::vector<int> m_first; // each cell's first point in m_nodes, and one past the last cell
     std::vector<Node> m_nodes;
 };
 } // namespace
 
 std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points)
 {
-    return PointTree(points).NearestOthers();
+    if (points.empty())
+        return {};
+    PointGrid grid(points);
+    if (grid.Spread())
+        return grid.NearestOthers();
+    return PointTree(grid.TakeNodes()).NearestOthers();
 }

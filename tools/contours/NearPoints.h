@@ -13,5 +13,6 @@
 std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance);
 
 // For every point, the index of the nearest other point and its distance (-1 and 0 when it is
-// alone), found in a tree split by x and y in turn.
+// alone); of points equally near, the one listed first. Found in a grid of cells, or in a tree
+// split by x and y in turn where the points bunch into few cells.
 std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points);

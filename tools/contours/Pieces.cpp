@@ -15,6 +15,9 @@ bool Finite(const ContourPoint& p)
 class Collector
 {
   public:
+    // Room for a piece per shape, what most drawings have.
+    explicit Collector(size_t shapes) { m_list.pieces.reserve(shapes); }
+
     PieceList Take()
     {
         if (m_minX <= m_maxX)
@@ -127,7 +130,7 @@ class Collector
 
 PieceList CollectPieces(const Import& import)
 {
-    Collector collector;
+    Collector collector(import.shapes.size());
     collector.AddAll(import.shapes);
     for (const auto& insert : import.inserts)
         collector.AddInsertChildren(*insert);
