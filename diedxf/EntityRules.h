@@ -1,13 +1,10 @@
 #pragma once
-// Helpers the die-layout entity readers share: keyword test, pair loop and line-type rule.
+// Helpers the die-layout entity readers share: pair loop and line-type rule.
 #include "diedxf/CKVDieDxf.h"
+#include "dxf/PairValue.h"
 
 namespace diedxf
 {
-inline bool IsKeyword(const CString& value, const wchar_t* keyword)
-{
-    return value.CompareNoCase(keyword) == 0;
-}
 
 // Reads an entity from its first pair up to the pair for which ends() holds, handing every
 // pair before it to act(); the shape is deleted and 0 returned when the file ends inside.

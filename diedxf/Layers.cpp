@@ -2,8 +2,6 @@
 
 #include "diedxf/EntityRules.h"
 
-using diedxf::IsKeyword;
-
 int CKVDieDxf::ReadLayer()
 {
     if (!GetLabel())

@@ -2,8 +2,6 @@
 
 #include "diedxf/EntityRules.h"
 
-using diedxf::IsKeyword;
-
 namespace
 {
 // Colour and layer of a many-point entity: its first code-8 pair names the layer, so the

@@ -22,8 +22,17 @@ inline bool _istspace(wchar_t c)
 // Opens a file by wide path (converted to UTF-8 bytes); mode "r" opens for reading text.
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
+// The bytes buffered in the stream and not yet read, for readers that take a run of plain
+// ASCII at once; count is 0 where the buffer is not reachable.
+const unsigned char* RvzBufferedBytes(FILE* stream, size_t& count);
+// Marks the first count of those bytes as read.
+void RvzSkipBufferedBytes(FILE* stream, size_t count);
+
 // Line read: at most n-1 characters, stopping after an LF; NULL at end of file.
 wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream);
+// The same read, giving the length of the text stored (up to a NUL read from the file, as
+// wcslen counts) instead, or -1 at end of file, so that the caller need not count again.
+int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream);
 // The character that starts with byte b0 (not EOF), reading the rest of it from the stream.
 unsigned int RvzDecodeWideChar(int b0, FILE* stream);
 
