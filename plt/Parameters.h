@@ -17,6 +17,19 @@ inline void UnitFactors(const CKVPlt& plt, double& sx, double& sy)
 // over blanks that open the next value, or on through a comma taken for a decimal point.
 inline double ValueBetween(const wchar_t* begin, const wchar_t* end)
 {
+    // Most values are whole numbers of a few digits, which a double holds exactly: those need
+    // neither the copy nor the general conversion.
+    const bool negative = begin < end && *begin == L'-';
+    const wchar_t* digits = begin + (negative || (begin < end && *begin == L'+'));
+    if (digits < end && end - digits <= 15)
+    {
+        long long whole = 0;
+        const wchar_t* p = digits;
+        for (; p < end && *p >= L'0' && *p <= L'9'; ++p)
+            whole = whole * 10 + (*p - L'0');
+        if (p == end)
+            return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     const size_t length = static_cast<size_t>(end - begin);
     wchar_t small[64];
     if (length >= sizeof small / sizeof small[0])
@@ -41,7 +54,7 @@ template <class OnValue> int ForEachPenValue(const CString& label, OnValue onVal
         }
     if (start < i)
     {
-        onValue(_wtof(p + start));
+        onValue(ValueBetween(p + start, p + i));
         ++count;
     }
     return count;

@@ -1,5 +1,34 @@
 #include "plt/CKVPlt.h"
 
+namespace
+{
+// Appends the parameter text that follows in the stream's buffer: the run of bytes from blank
+// up to but not including "A" (digits, signs, points, commas, blanks), ";" excepted. Each of
+// them would be appended one by one, as none ends a command once its mnemonic is read.
+void TakeParameterRun(FILE* file, CString& label)
+{
+    size_t buffered = 0;
+    const unsigned char* bytes = RvzBufferedBytes(file, buffered);
+    size_t taken = 0;
+    wchar_t wide[256];
+    for (;;)
+    {
+        int count = 0;
+        for (; taken < buffered && count < 256; ++taken, ++count)
+        {
+            const unsigned char b = bytes[taken];
+            if (b < 0x20 || b >= 0x41 || b == ';')
+                break;
+            wide[count] = static_cast<wchar_t>(b);
+        }
+        label.Append(wide, count);
+        if (count < 256)
+            break;
+    }
+    RvzSkipBufferedBytes(file, taken);
+}
+} // namespace
+
 CKVPlt::CKVPlt()
     : m_pFile(nullptr), m_nPen(0), m_nDrawState(-1), m_chPending(0), m_dPenX(0.0), m_dPenY(0.0),
       m_nUnitMode(0)
@@ -59,6 +88,8 @@ int CKVPlt::ReadLabel()
                 break;
             }
             m_strLabel += static_cast<wchar_t>(c);
+            if (m_strLabel.GetLength() >= 2)
+                TakeParameterRun(m_pFile, m_strLabel);
             c = fgetwc(m_pFile);
         }
         if (!m_strLabel.IsEmpty())
