@@ -3,7 +3,8 @@
 set -euo pipefail
 
 RIVEZ_PACKAGES=(cmake g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev librsvg2-bin libxml2-utils libpng-dev libdxflib-dev time)
+  nlohmann-json3-dev libcli11-dev librsvg2-bin libxml2-utils libpng-dev libdxflib-dev time
+  libdime-dev hp2xx libmimalloc-dev)
 
 missing=()
 for pkg in "${RIVEZ_PACKAGES[@]}"; do
