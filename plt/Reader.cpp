@@ -2,28 +2,33 @@
 
 namespace
 {
-// Appends the parameter text that follows in the stream's buffer: the run of bytes from blank
-// up to but not including "A" (digits, signs, points, commas, blanks), ";" excepted. Each of
-// them would be appended one by one, as none ends a command once its mnemonic is read.
+// Bytes of a command's parameter text: from blank up to but not including "A" (digits, signs,
+// points, commas, blanks), ";" excepted. None of them ends a command once its mnemonic is read.
+struct ParameterBytes
+{
+    bool in[256] = {};
+    constexpr ParameterBytes()
+    {
+        for (int b = 0x20; b < 0x41; ++b)
+            in[b] = b != ';';
+    }
+};
+constexpr ParameterBytes kParameterBytes;
+
+// Appends the parameter text that follows in the stream's buffer at once, as reading it a
+// character at a time would.
 void TakeParameterRun(FILE* file, CString& label)
 {
     size_t buffered = 0;
     const unsigned char* bytes = RvzBufferedBytes(file, buffered);
     size_t taken = 0;
     wchar_t wide[256];
-    for (;;)
+    for (int count = 256; count == 256;)
     {
-        int count = 0;
-        for (; taken < buffered && count < 256; ++taken, ++count)
-        {
-            const unsigned char b = bytes[taken];
-            if (b < 0x20 || b >= 0x41 || b == ';')
-                break;
-            wide[count] = static_cast<wchar_t>(b);
-        }
+        for (count = 0; taken < buffered && count < 256 && kParameterBytes.in[bytes[taken]];
+             ++taken, ++count)
+            wide[count] = static_cast<wchar_t>(bytes[taken]);
         label.Append(wide, count);
-        if (count < 256)
-            break;
     }
     RvzSkipBufferedBytes(file, taken);
 }
