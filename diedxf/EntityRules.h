@@ -28,6 +28,10 @@ int ReadEntityPairs(CKVDieDxf& dxf, CShape* shape, Ends ends, Act act)
     return 1;
 }
 
+// GetLayer(name) for a name the caller keeps, without the copy a by-value call makes: 0 for a
+// colour 1 layer, 1 for a colour 7 layer, -1 for any other name.
+int FindLayer(const CKVDieDxf& dxf, const CString& name);
+
 // Line type of an entity: an explicit colour 1 or 7 decides alone, colour 0 or 256 takes the
 // layer's; -1 means the entity is not kept.
 int LineTypeOf(int colour, int layerResult);

@@ -18,7 +18,7 @@ struct LineClass
             colour = _wtoi(dxf.m_strValue);
         else if (dxf.m_nCode == 8 && !layerTaken)
         {
-            layer = dxf.GetLayer(dxf.m_strValue);
+            layer = diedxf::FindLayer(dxf, dxf.m_strValue);
             layerTaken = true;
         }
     }

@@ -19,7 +19,7 @@ bool EntityLayers::Take(CKVDxf& dxf)
 {
     int unusedColor = 0;
     if (dxf.m_nCode == 8)
-        byName = dxf.GetLayer(dxf.m_strValue, unusedColor);
+        byName = FindLayer(dxf, dxf.m_strValue, unusedColor);
     else if (dxf.m_nCode == 62)
         byColor = dxf.GetLayer(_wtoi(dxf.m_strValue));
     else

@@ -29,7 +29,7 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
         {
         case 8:
             if (!layerResolved)
-                layers.byName = dxf.GetLayer(dxf.m_strValue, unusedColor);
+                layers.byName = FindLayer(dxf, dxf.m_strValue, unusedColor);
             layerResolved = true;
             break;
         case 10:
