@@ -6,6 +6,8 @@
 #include <dime/Model.h>
 #include <dime/entities/Entity.h>
 
+#include "FileArgument.h"
+
 namespace
 {
 bool CountEntity(const dimeState* const, dimeEntity*, void* count)
@@ -17,16 +19,14 @@ bool CountEntity(const dimeState* const, dimeEntity*, void* count)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-    {
-        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
+    const char* path = FileArgument(argc, argv);
+    if (!path)
         return 2;
-    }
     dimeInput in;
     dimeModel model;
-    if (!in.setFile(argv[1]) || !model.read(&in))
+    if (!in.setFile(path) || !model.read(&in))
     {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "cannot read %s\n", path);
         return 1;
     }
     long long entities = 0;

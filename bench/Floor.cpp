@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "FileArgument.h"
 #include "LineSplit.h"
 
 namespace
@@ -39,17 +40,9 @@ double ParseLine(const char* p, const char* end, long long& numbers)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-    {
-        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
-        return 2;
-    }
-    FILE* f = std::fopen(argv[1], "rb");
+    FILE* f = OpenFileArgument(argc, argv);
     if (!f)
-    {
-        std::perror(argv[1]);
         return 1;
-    }
     long long numbers = 0;
     double sum = 0.0;
     const long long lines = ForEachLine(f, [&](const char* begin, const char* end)

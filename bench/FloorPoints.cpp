@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "FileArgument.h"
 #include "LineSplit.h"
 
 namespace
@@ -101,17 +102,9 @@ int CodeOf(const char* begin, const char* end)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-    {
-        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
-        return 2;
-    }
-    FILE* f = std::fopen(argv[1], "rb");
+    FILE* f = OpenFileArgument(argc, argv);
     if (!f)
-    {
-        std::perror(argv[1]);
         return 1;
-    }
     PointMaker maker;
     int code = -1; // -1 while a code line is due
     const long long lines = ForEachLine(f,
