@@ -43,11 +43,14 @@ trap 'rm -f "$results" "$results.one" "$results.out"' EXIT
 for ((r = 0; r < repeat; ++r)); do
   for i in "${!names[@]}"; do
     # Importers not built yet exit 3, peers that cannot read the file fail: no row for them.
-    if /usr/bin/time -f "%e %M" -o "$results.one" ${commands[$i]} >"$results.out" 2>&1; then
+    # Wall time to the millisecond from the shell's clock; GNU time gives the peak RSS.
+    start=$EPOCHREALTIME
+    if /usr/bin/time -f "%M" -o "$results.one" ${commands[$i]} >"$results.out" 2>&1; then
+      wall=$(awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", b - a }')
       # The importer host says what its shapes held and how long the importer's calls took.
       shapes=$(sed -n 's/.*shapes MB \([0-9.]*\).*/\1/p' "$results.out")
       read=$(sed -n 's/.*read s \([0-9.]*\).*/\1/p' "$results.out")
-      echo "$i $(cat "$results.one") ${shapes:--} ${read:--}" >>"$results"
+      echo "$i $wall $(cat "$results.one") ${shapes:--} ${read:--}" >>"$results"
     fi
   done
 done
@@ -68,9 +71,9 @@ for i in "${!names[@]}"; do
   shapes=$(awk -v i="$i" '$1 == i { print $4; exit }' "$results")
   awk -v n="${names[$i]}" -v t="$1" -v rss="$2" -v read="$3" -v s="$shapes" -v mb="$mb" \
     -v f="$floor" -v fp="$floorPoints" 'BEGIN {
-    if (t < 0.01) t = 0.01
+    if (t < 0.001) t = 0.001
     held = s == "-" ? "-" : sprintf("%.1f", s); over = s == "-" ? "-" : sprintf("%.1f", rss / 1024 - s)
     toPoints = fp == "" ? "-" : sprintf("%.2f", t / fp)
-    printf "| %s | %.2f | %s | %.0f | %.1f | %s | %s | %.2f | %s |\n", n, t, read, mb / t,
+    printf "| %s | %.3f | %s | %.0f | %.1f | %s | %s | %.2f | %s |\n", n, t, read, mb / t,
       rss / 1024, held, over, t / f, toPoints }'
 done
