@@ -216,27 +216,6 @@ std::string RvzUtf8FromWide(const wchar_t* text)
     return bytes;
 }
 
-const unsigned char* RvzBufferedBytes(FILE* stream, size_t& count)
-{
-#ifdef __GLIBC__
-    count = static_cast<size_t>(stream->_IO_read_end - stream->_IO_read_ptr);
-    return reinterpret_cast<const unsigned char*>(stream->_IO_read_ptr);
-#else
-    (void)stream;
-    count = 0;
-    return nullptr;
-#endif
-}
-
-void RvzSkipBufferedBytes(FILE* stream, size_t count)
-{
-#ifdef __GLIBC__
-    stream->_IO_read_ptr += count;
-#else
-    (void)stream, (void)count;
-#endif
-}
-
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode)
 {
     if (!path || !mode)

@@ -24,9 +24,27 @@ FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
 // The bytes buffered in the stream and not yet read, for readers that take a run of plain
 // ASCII at once; count is 0 where the buffer is not reachable.
-const unsigned char* RvzBufferedBytes(FILE* stream, size_t& count);
+inline const unsigned char* RvzBufferedBytes(FILE* stream, size_t& count)
+{
+#ifdef __GLIBC__
+    count = static_cast<size_t>(stream->_IO_read_end - stream->_IO_read_ptr);
+    return reinterpret_cast<const unsigned char*>(stream->_IO_read_ptr);
+#else
+    (void)stream;
+    count = 0;
+    return nullptr;
+#endif
+}
+
 // Marks the first count of those bytes as read.
-void RvzSkipBufferedBytes(FILE* stream, size_t count);
+inline void RvzSkipBufferedBytes(FILE* stream, size_t count)
+{
+#ifdef __GLIBC__
+    stream->_IO_read_ptr += count;
+#else
+    (void)stream, (void)count;
+#endif
+}
 
 // Line read: at most n-1 characters, stopping after an LF; NULL at end of file.
 wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream);
