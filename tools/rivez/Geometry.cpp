@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 void Extent::Add(double x, double y)
 {
@@ -28,12 +29,18 @@ void Extent::Add(const Extent& other)
     }
 }
 
-double ArcSweep(const CCircleShape& circle)
+double WithoutMinusZero(double value)
 {
-    double sweep = circle.m_dEndAngle - circle.m_dStartAngle;
-    if (!std::isfinite(sweep) || sweep == 0.0 || std::fabs(sweep) >= kTwoPi)
-        return kTwoPi;
-    return sweep < 0 ? sweep + kTwoPi : sweep;
+    return value == 0 ? 0.0 : value;
+}
+
+std::string CornersText(const Extent& extent)
+{
+    std::ostringstream text;
+    text << "(" << WithoutMinusZero(extent.minX) << ", " << WithoutMinusZero(extent.minY)
+         << ") to (" << WithoutMinusZero(extent.maxX) << ", " << WithoutMinusZero(extent.maxY)
+         << ")";
+    return text.str();
 }
 
 namespace

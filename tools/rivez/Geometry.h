@@ -1,7 +1,9 @@
 #pragma once
 // What the summary and the picture both need of an import's shapes.
 #include <functional>
+#include <string>
 
+#include "Arc.h"
 #include "Import.h"
 #include "shape/Geometry.h"
 
@@ -15,8 +17,11 @@ struct Extent
     double minX = 1.0, minY = 1.0, maxX = -1.0, maxY = -1.0; // empty until the first point
 };
 
-// Counter-clockwise sweep of an arc in (0, 2pi]; equal or wild angles are a whole circle.
-double ArcSweep(const CCircleShape& circle);
+// The value for text meant to be read: a zero of either sign is 0, never -0.
+double WithoutMinusZero(double value);
+
+// "(minX, minY) to (maxX, maxY)".
+std::string CornersText(const Extent& extent);
 
 // The extent of a shape's geometry: every point of a polyline, the arc of a circle, the
 // outline of an ellipse, the position of a text, the children of a body. Non-finite

@@ -3,13 +3,21 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Contours.h"
 #include "Geometry.h"
+#include "Text.h"
 
 namespace
 {
 const double kDrawingPixels = 1000; // the longer side of the drawing
 const double kMargin = 24;
 const double kLegendBand = 56;
+const double kLegendEntry = 260;     // from one line class's entry to the next
+const double kLegendLabel = 36;      // from an entry's swatch to its label
+const double kLegendCharWidth = 7.5; // a character at the legend's 13 pixels, generously
+const double kLegendRow = 24;
+const double kFreeEndRing = 7; // pixels, whatever the scale
+const char* kFreeEndColor = "#1a9e3f";
 
 const char* LineClassColor(int lineClass)
 {
@@ -24,35 +32,6 @@ std::string Px(double value)
 }
 
 // XML text of a wide string; characters XML cannot hold become U+FFFD.
-std::string XmlText(const std::string& utf8)
-{
-    std::string out;
-    for (unsigned char c : utf8)
-    {
-        switch (c)
-        {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
-                out += "\xEF\xBF\xBD";
-            else
-                out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 std::string XmlText(const CString& text)
 {
     std::wstring cleaned;
@@ -61,14 +40,14 @@ std::string XmlText(const CString& text)
         wchar_t c = text[i];
         cleaned += c == 0xFFFE || c == 0xFFFF ? wchar_t(0xFFFD) : c;
     }
-    return XmlText(RvzUtf8FromWide(cleaned.c_str()));
+    return ::XmlText(RvzUtf8FromWide(cleaned.c_str()));
 }
 
 // Drawing coordinates to picture pixels: fitted, y turned to point up.
 class Canvas
 {
   public:
-    Canvas(const Extent& extent)
+    Canvas(const Extent& extent, double leastWidth) : m_leastWidth(leastWidth)
     {
         if (extent.IsEmpty())
             return;
@@ -85,13 +64,13 @@ class Canvas
     std::string Y(double y) const { return Px(kMargin + (m_maxY - y) * m_scale); }
     std::string Length(double length) const { return Px(std::fabs(length) * m_scale); }
     std::string Point(double x, double y) const { return X(x) + " " + Y(y); }
-    double Width() const { return std::max(m_width, 240.0) + 2 * kMargin; }
+    double Width() const { return std::max(m_width, m_leastWidth) + 2 * kMargin; }
     double Height() const { return m_height + 2 * kMargin + kLegendBand; }
     double DrawingHeight() const { return m_height; }
     double DrawingWidth() const { return m_width; }
 
   private:
-    double m_minX = 0, m_maxY = 0, m_scale = 1, m_width = 0, m_height = 0;
+    double m_leastWidth, m_minX = 0, m_maxY = 0, m_scale = 1, m_width = 0, m_height = 0;
 };
 
 bool Finite(double x, double y)
@@ -174,40 +153,96 @@ void WriteShape(std::ostream& out, const Canvas& canvas, const CShape& shape)
         WriteText(out, canvas, *t, color);
 }
 
-void WriteLegend(std::ostream& out, const Canvas& canvas, const Import& import,
-                 const Extent& extent)
+// What the legend says: a label per line class, the extent and, when there are any, the
+// free ends.
+struct Legend
+{
+    std::string labels[2];
+    std::string extent;
+    std::string freeEnds;
+
+    double Width() const
+    {
+        return std::max({kLegendLabel + labels[0].size() * kLegendCharWidth,
+                         kLegendEntry + kLegendLabel + labels[1].size() * kLegendCharWidth,
+                         extent.size() * kLegendCharWidth,
+                         kLegendLabel + freeEnds.size() * kLegendCharWidth});
+    }
+};
+
+Legend LegendOf(const Import& import, const Extent& extent, size_t freeEnds)
 {
     const bool die = import.importer == "die";
-    const std::string labels[] = {die ? "line class 0: cutting (colour 1)" : "line class 0",
-                                  die ? "line class 1: creasing (colour 7)" : "line class 1"};
+    return {{die ? "line class 0: cutting (colour 1)" : "line class 0",
+             die ? "line class 1: creasing (colour 7)" : "line class 1"},
+            extent.IsEmpty() ? "empty import: no shapes"
+                             : "extent " + CornersText(extent) + ", drawing units",
+            freeEnds > 0 ? "free end of an open contour (" + std::to_string(freeEnds) + ")" : ""};
+}
+
+void WriteFreeEnds(std::ostream& out, const Canvas& canvas, const std::vector<ContourPoint>& ends)
+{
+    out << "<g class=\"free-ends\" fill=\"none\" stroke=\"" << kFreeEndColor
+        << "\" stroke-width=\"2\">\n";
+    for (const ContourPoint& end : ends)
+        out << "<circle cx=\"" << canvas.X(end.x) << "\" cy=\"" << canvas.Y(end.y) << "\" r=\""
+            << Px(kFreeEndRing) << "\"/>\n";
+    out << "</g>\n";
+}
+
+void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
+{
     const double top = canvas.DrawingHeight() + 2 * kMargin;
     out << "<g class=\"legend\" font-family=\"sans-serif\" font-size=\"13\">\n";
     for (int lineClass = 0; lineClass < 2; ++lineClass)
     {
-        double x = kMargin + lineClass * 260, y = top + 8;
+        double x = kMargin + lineClass * kLegendEntry, y = top + 8;
         out << "<path d=\"M" << Px(x) << " " << Px(y) << " h28\" stroke=\""
             << LineClassColor(lineClass) << "\" stroke-width=\"3\"/>\n"
-            << "<text x=\"" << Px(x + 36) << "\" y=\"" << Px(y + 4) << "\">" << labels[lineClass]
-            << "</text>\n";
+            << "<text x=\"" << Px(x + kLegendLabel) << "\" y=\"" << Px(y + 4) << "\">"
+            << legend.labels[lineClass] << "</text>\n";
     }
-    out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">";
-    if (extent.IsEmpty())
-        out << "empty import: no shapes";
-    else
-        out << "extent (" << extent.minX << ", " << extent.minY << ") to (" << extent.maxX << ", "
-            << extent.maxY << "), drawing units";
-    out << "</text>\n</g>\n";
+    out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">"
+        << legend.extent << "</text>\n";
+    if (!legend.freeEnds.empty())
+        out << "<circle cx=\"" << Px(kMargin + 14) << "\" cy=\"" << Px(top + 8 + 2 * kLegendRow)
+            << "\" r=\"" << Px(kFreeEndRing) << "\" fill=\"none\" stroke=\"" << kFreeEndColor
+            << "\" stroke-width=\"2\"/>\n<text x=\"" << Px(kMargin + kLegendLabel) << "\" y=\""
+            << Px(top + 12 + 2 * kLegendRow) << "\">" << legend.freeEnds << "</text>\n";
+    out << "</g>\n";
+}
+
+// The shapes' extent widened by every text's estimated box, so that no label runs out.
+Extent PictureExtent(const Import& import)
+{
+    Extent extent = ImportExtent(import);
+    auto addTextBox = [&](const CShape& shape)
+    {
+        if (const auto* text = dynamic_cast<const CTextShape*>(&shape))
+        {
+            double xs[4], ys[4];
+            text->GetBoxCorners(xs, ys);
+            for (int i = 0; i < 4; ++i)
+                extent.Add(xs[i], ys[i]);
+        }
+    };
+    ForEachShape(import.shapes, addTextBox);
+    ForEachShape(import.inserts, addTextBox);
+    return extent;
 }
 } // namespace
 
-void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
+void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
+              const std::vector<ContourPoint>& freeEnds)
 {
-    const Extent extent = ImportExtent(import);
-    const Canvas canvas(extent);
+    const Extent extent = PictureExtent(import);
+    const Legend legend = LegendOf(import, extent, freeEnds.size());
+    const Canvas canvas(extent, legend.Width());
+    const double height = canvas.Height() + (freeEnds.empty() ? 0 : kLegendRow);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
-        << "\" height=\"" << Px(canvas.Height()) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
-        << Px(canvas.Height()) << "\">\n"
+        << "\" height=\"" << Px(height) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
+        << Px(height) << "\">\n"
         << "<title>" << XmlText(title) << "</title>\n"
         << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
         << "<rect x=\"" << Px(kMargin) << "\" y=\"" << Px(kMargin) << "\" width=\""
@@ -228,6 +263,7 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
         out << "</g>\n";
     }
     out << "</g>\n";
-    WriteLegend(out, canvas, import, extent);
+    WriteFreeEnds(out, canvas, freeEnds);
+    WriteLegend(out, canvas, legend);
     out << "</svg>\n";
 }
