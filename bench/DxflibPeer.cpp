@@ -1,9 +1,11 @@
-// The peer: the same drawing read by dxflib into vectors of lines, arcs, circles and vertices.
+// The dxflib peer: the drawing read by dxflib into vectors of lines, arcs, circles and vertices.
 #include <cstdio>
 #include <vector>
 
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>
+
+#include "FileArgument.h"
 
 namespace
 {
@@ -27,16 +29,14 @@ struct Collector : DL_CreationAdapter
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-    {
-        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
+    const char* path = FileArgument(argc, argv);
+    if (!path)
         return 2;
-    }
     Collector collector;
     DL_Dxf dxf;
-    if (!dxf.in(argv[1], &collector))
+    if (!dxf.in(path, &collector))
     {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "cannot read %s\n", path);
         return 1;
     }
     std::printf("lines %zu arcs %zu circles %zu polylines %lld vertices %zu inserts %lld\n",

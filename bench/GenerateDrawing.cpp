@@ -1,5 +1,7 @@
-// Writes a large, seeded, realistic drawing: rvz_gen dxf|die|plt SIZE_MB SEED OUT
-// The same arguments always give the same bytes.
+// Writes a large, seeded, realistic drawing: rvz_gen dxf|r12|die|plt SIZE_MB SEED OUT
+// dxf and die are written as R2000 (handles, subclass markers, LWPOLYLINE), r12 is the drawing
+// of dxf as R12 writes it (no handles or markers, POLYLINE with VERTEX and SEQEND). The same
+// arguments always give the same bytes.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,8 +14,12 @@ namespace
 class Writer
 {
 public:
-    Writer(FILE* out, unsigned long long seed) : m_out(out), m_rng(seed) {}
+    Writer(FILE* out, unsigned long long seed, bool r12 = false)
+        : m_out(out), m_rng(seed), m_r12(r12)
+    {
+    }
 
+    bool R12() const { return m_r12; }
     long long Written() const { return m_written; }
     double Uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(m_rng); }
     int Pick(int lo, int hi) { return std::uniform_int_distribution<>(lo, hi)(m_rng); }
@@ -38,11 +44,19 @@ public:
         Pair(code, text);
     }
     void Pair(int code, int value) { Pair(code, std::to_string(value).c_str()); }
+    // The handle and owner of an R2000 object, and its subclass marker; R12 has none of them.
     void Handle()
     {
+        if (m_r12)
+            return;
         Pair(5, Hex(++m_handle).c_str());
         Pair(330, "1F");
         Pair(100, "AcDbEntity");
+    }
+    void Subclass(const char* name)
+    {
+        if (!m_r12)
+            Pair(100, name);
     }
     std::string Hex(unsigned v)
     {
@@ -54,6 +68,7 @@ public:
 private:
     FILE* m_out;
     std::mt19937_64 m_rng;
+    bool m_r12;
     long long m_written = 0;
     unsigned m_handle = 0x100;
 };
@@ -75,7 +90,7 @@ template <size_t N> void Header(Writer& w, const Layer (&layers)[N])
     w.Pair(0, "SECTION");
     w.Pair(2, "HEADER");
     w.Pair(9, "$ACADVER");
-    w.Pair(1, "AC1015");
+    w.Pair(1, w.R12() ? "AC1009" : "AC1015");
     w.Pair(9, "$INSUNITS");
     w.Pair(70, 4);
     w.Pair(9, "$EXTMIN");
@@ -93,8 +108,8 @@ template <size_t N> void Header(Writer& w, const Layer (&layers)[N])
     for (const Layer& layer : layers)
     {
         w.Pair(0, "LAYER");
-        w.Pair(100, "AcDbSymbolTableRecord");
-        w.Pair(100, "AcDbLayerTableRecord");
+        w.Subclass("AcDbSymbolTableRecord");
+        w.Subclass("AcDbLayerTableRecord");
         w.Pair(2, layer.name);
         w.Pair(70, 0);
         w.Pair(62, layer.color);
@@ -109,7 +124,7 @@ void EntityStart(Writer& w, const char* type, const char* layer, const char* sub
     w.Pair(0, type);
     w.Handle();
     w.Pair(8, layer);
-    w.Pair(100, subclass);
+    w.Subclass(subclass);
 }
 
 void Line(Writer& w, const char* layer, int color)
@@ -126,24 +141,39 @@ void Line(Writer& w, const char* layer, int color)
     w.Pair(31, 0.0);
 }
 
+// A compact LWPOLYLINE, or in R12 a POLYLINE with a VERTEX per point and SEQEND.
 void LwPolyline(Writer& w, const char* layer, int color)
 {
     int count = w.Pick(3, 24);
-    EntityStart(w, "LWPOLYLINE", layer, "AcDbPolyline");
+    EntityStart(w, w.R12() ? "POLYLINE" : "LWPOLYLINE", layer, "AcDbPolyline");
     if (color)
         w.Pair(62, color);
-    w.Pair(90, count);
+    if (w.R12())
+        w.Pair(66, 1);
+    else
+        w.Pair(90, count);
     w.Pair(70, w.Pick(0, 1));
-    w.Pair(43, 0.0);
+    if (!w.R12())
+        w.Pair(43, 0.0);
     double x = w.Uniform(0, 2000), y = w.Uniform(0, 1500);
     for (int i = 0; i < count; ++i)
     {
+        if (w.R12())
+        {
+            w.Pair(0, "VERTEX");
+            w.Pair(8, layer);
+        }
         w.Pair(10, x);
         w.Pair(20, y);
         if (w.Pick(0, 5) == 0)
             w.Pair(42, w.Uniform(-1.0, 1.0));
         x += w.Uniform(-40, 40);
         y += w.Uniform(-40, 40);
+    }
+    if (w.R12())
+    {
+        w.Pair(0, "SEQEND");
+        w.Pair(8, layer);
     }
 }
 
@@ -158,7 +188,7 @@ void Circle(Writer& w, const char* layer, bool arc, int color)
     w.Pair(40, w.Uniform(0.5, 60));
     if (arc)
     {
-        w.Pair(100, "AcDbArc");
+        w.Subclass("AcDbArc");
         w.Pair(50, w.Uniform(0, 360));
         w.Pair(51, w.Uniform(0, 360));
     }
@@ -174,7 +204,7 @@ void Blocks(Writer& w, int count)
         w.Pair(0, "BLOCK");
         w.Handle();
         w.Pair(8, "0");
-        w.Pair(100, "AcDbBlockBegin");
+        w.Subclass("AcDbBlockBegin");
         w.Pair(2, name.c_str());
         w.Pair(70, 0);
         w.Pair(10, 0.0);
@@ -188,7 +218,7 @@ void Blocks(Writer& w, int count)
         w.Pair(0, "ENDBLK");
         w.Handle();
         w.Pair(8, "0");
-        w.Pair(100, "AcDbBlockEnd");
+        w.Subclass("AcDbBlockEnd");
     }
     w.Pair(0, "ENDSEC");
 }
@@ -298,7 +328,7 @@ int main(int argc, char** argv)
 {
     if (argc != 5)
     {
-        std::fprintf(stderr, "usage: %s dxf|die|plt SIZE_MB SEED OUT\n", argv[0]);
+        std::fprintf(stderr, "usage: %s dxf|r12|die|plt SIZE_MB SEED OUT\n", argv[0]);
         return 2;
     }
     long long target = static_cast<long long>(std::atof(argv[2]) * 1024 * 1024);
@@ -308,9 +338,9 @@ int main(int argc, char** argv)
         std::perror(argv[4]);
         return 1;
     }
-    Writer w(out, std::strtoull(argv[3], nullptr, 10));
     std::string kind = argv[1];
-    if (kind == "dxf")
+    Writer w(out, std::strtoull(argv[3], nullptr, 10), kind == "r12");
+    if (kind == "dxf" || kind == "r12")
         Drawing(w, target);
     else if (kind == "die")
         DieLayout(w, target);

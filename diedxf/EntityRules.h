@@ -1,13 +1,10 @@
 #pragma once
-// Helpers the die-layout entity readers share: keyword test, pair loop and line-type rule.
+// Helpers the die-layout entity readers share: pair loop and line-type rule.
 #include "diedxf/CKVDieDxf.h"
+#include "dxf/PairValue.h"
 
 namespace diedxf
 {
-inline bool IsKeyword(const CString& value, const wchar_t* keyword)
-{
-    return value.CompareNoCase(keyword) == 0;
-}
 
 // Reads an entity from its first pair up to the pair for which ends() holds, handing every
 // pair before it to act(); the shape is deleted and 0 returned when the file ends inside.
@@ -30,6 +27,10 @@ int ReadEntityPairs(CKVDieDxf& dxf, CShape* shape, Ends ends, Act act)
     }
     return 1;
 }
+
+// GetLayer(name) for a name the caller keeps, without the copy a by-value call makes: 0 for a
+// colour 1 layer, 1 for a colour 7 layer, -1 for any other name.
+int FindLayer(const CKVDieDxf& dxf, const CString& name);
 
 // Line type of an entity: an explicit colour 1 or 7 decides alone, colour 0 or 256 takes the
 // layer's; -1 means the entity is not kept.

@@ -2,8 +2,6 @@
 
 #include "diedxf/EntityRules.h"
 
-using diedxf::IsKeyword;
-
 int CKVDieDxf::ReadLayer()
 {
     if (!GetLabel())
@@ -52,17 +50,22 @@ int CKVDieDxf::AddLayer()
 
 int CKVDieDxf::GetLayer(CString name)
 {
-    for (INT_PTR i = 0; i < m_arrLayerColor1.GetSize(); ++i)
-        if (m_arrLayerColor1[i] == name)
-            return 0;
-    for (INT_PTR i = 0; i < m_arrLayerColor7.GetSize(); ++i)
-        if (m_arrLayerColor7[i] == name)
-            return 1;
-    return -1;
+    return diedxf::FindLayer(*this, name);
 }
 
 namespace diedxf
 {
+int FindLayer(const CKVDieDxf& dxf, const CString& name)
+{
+    for (INT_PTR i = 0; i < dxf.m_arrLayerColor1.GetSize(); ++i)
+        if (dxf.m_arrLayerColor1[i] == name)
+            return 0;
+    for (INT_PTR i = 0; i < dxf.m_arrLayerColor7.GetSize(); ++i)
+        if (dxf.m_arrLayerColor7[i] == name)
+            return 1;
+    return -1;
+}
+
 int LineTypeOf(int colour, int layerResult)
 {
     if (colour == 1)

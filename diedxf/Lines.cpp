@@ -23,7 +23,7 @@ int ReadRound(CKVDieDxf& dxf, bool withAngles)
             switch (dxf.m_nCode)
             {
             case 8:
-                layer = dxf.GetLayer(value);
+                layer = diedxf::FindLayer(dxf, value);
                 break;
             case 10:
                 shape->m_dCenterX = _wtof(value);
@@ -65,7 +65,7 @@ int CKVDieDxf::Line()
             switch (m_nCode)
             {
             case 8:
-                layer = GetLayer(m_strValue);
+                layer = diedxf::FindLayer(*this, m_strValue);
                 break;
             case 10:
             case 11:

@@ -2,8 +2,6 @@
 
 #include "diedxf/EntityRules.h"
 
-using diedxf::IsKeyword;
-
 namespace
 {
 // Colour and layer of a many-point entity: its first code-8 pair names the layer, so the
@@ -20,7 +18,7 @@ struct LineClass
             colour = _wtoi(dxf.m_strValue);
         else if (dxf.m_nCode == 8 && !layerTaken)
         {
-            layer = dxf.GetLayer(dxf.m_strValue);
+            layer = diedxf::FindLayer(dxf, dxf.m_strValue);
             layerTaken = true;
         }
     }

@@ -4,8 +4,6 @@
 #include "dxf/Bulge.h"
 #include "dxf/PairValue.h"
 
-using diedxf::IsKeyword;
-
 CKVDieDxf::CKVDieDxf() : m_nCode(0), m_szLine{}, m_pFile(nullptr) {}
 
 CKVDieDxf::~CKVDieDxf()
@@ -35,13 +33,7 @@ void CKVDieDxf::Close()
 int CKVDieDxf::GetLabel()
 {
     // 255 leaves 254 characters and the NUL; a longer line spills into the next read.
-    if (!m_pFile || !fgetws(m_szLine, 255, m_pFile))
-        return 0;
-    m_nCode = _wtoi(m_szLine);
-    if (!fgetws(m_szLine, 255, m_pFile))
-        return 0;
-    SetTrimmedValue(m_strValue, m_szLine);
-    return 1;
+    return ReadGroupPair(m_pFile, m_szLine, 255, m_nCode, m_strValue);
 }
 
 void CKVDieDxf::Clear()

@@ -61,20 +61,51 @@ Centre FindCentre(double x1, double y1, double x, double y, double bulge, double
     return {mx + u, my + v};
 }
 
-// Points of the circle about cx, cy from angle `from` while not beyond `to`, by repeated steps.
-void Walk(std::vector<double>& xs, std::vector<double>& ys, double cx, double cy, double r,
-          double from, double to, double step, long long estimate)
+// Points of the circle about cx, cy from angle `from` while not beyond `to`, by repeated steps,
+// each handed to onPoint(x, y).
+template <class OnPoint>
+void Walk(double cx, double cy, double r, double from, double to, double step, OnPoint onPoint)
 {
-    // The repeated addition can round to one point more than the estimate.
-    xs.reserve(static_cast<size_t>(estimate) + 2);
-    ys.reserve(static_cast<size_t>(estimate) + 2);
     for (double a = from; a <= to; a += step)
     {
         double at = a > kTwoPi ? a - kTwoPi : a;
-        xs.push_back(cx + r * std::cos(at));
-        ys.push_back(cy + r * std::sin(at));
+        onPoint(cx + r * std::cos(at), cy + r * std::sin(at));
     }
 }
+
+// The points of a clockwise walk, kept to be appended in reverse: on the stack for arcs of an
+// ordinary size, on the heap beyond (the repeated addition may give a point more than counted).
+class ReversedPoints
+{
+  public:
+    void Push(double x, double y)
+    {
+        if (m_count < kLocal)
+            m_local[m_count] = {x, y};
+        else
+            m_more.push_back({x, y});
+        ++m_count;
+    }
+    void AppendTo(CPolylineShape* shape) const
+    {
+        for (size_t i = m_count; i-- > 0;)
+        {
+            const Point& p = i < kLocal ? m_local[i] : m_more[i - kLocal];
+            shape->Add(p.x, p.y, 1);
+        }
+    }
+
+  private:
+    struct Point
+    {
+        double x, y;
+    };
+    static constexpr size_t kLocal = 256;
+    Point m_local[kLocal];
+    std::vector<Point> m_more;
+    size_t m_count = 0;
+};
+
 // Whole steps in a sweep; a sweep that is not a number (an overflowed centre) has none.
 long long WholeSteps(double sweep, double step)
 {
@@ -124,7 +155,6 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
     if (aEnd < 0)
         aEnd += kTwoPi;
 
-    std::vector<double> xs, ys;
     if (dBulge > 0)
     {
         if (aStart > aEnd)
@@ -132,9 +162,8 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
         long long n = WholeSteps(aEnd - aStart, step) + 2;
         if (DrawnStraight(n))
             return appendEnd();
-        Walk(xs, ys, centre.x, centre.y, r, aStart, aEnd, step, n);
-        for (size_t i = 0; i < xs.size(); ++i)
-            pShape->Add(xs[i], ys[i], 1);
+        Walk(centre.x, centre.y, r, aStart, aEnd, step,
+             [&](double px, double py) { pShape->Add(px, py, 1); });
     }
     else
     {
@@ -143,9 +172,10 @@ void TessellateBulge(CPolylineShape* pShape, double dBulge, double x, double y)
         long long n = WholeSteps(aStart - aEnd, step) + 1;
         if (DrawnStraight(n))
             return appendEnd();
-        Walk(xs, ys, centre.x, centre.y, r, aEnd, aStart, step, n);
-        for (size_t i = xs.size(); i-- > 0;)
-            pShape->Add(xs[i], ys[i], 1);
+        ReversedPoints points;
+        Walk(centre.x, centre.y, r, aEnd, aStart, step,
+             [&](double px, double py) { points.Push(px, py); });
+        points.AppendTo(pShape);
     }
     appendEnd();
 }

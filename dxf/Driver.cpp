@@ -1,7 +1,9 @@
 #include <memory>
+#include <string_view>
 
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
+#include "dxf/PairValue.h"
 
 int SkipToNextEntity(CKVDxf& dxf)
 {
@@ -17,7 +19,7 @@ bool EntityLayers::Take(CKVDxf& dxf)
 {
     int unusedColor = 0;
     if (dxf.m_nCode == 8)
-        byName = dxf.GetLayer(dxf.m_strValue, unusedColor);
+        byName = FindLayer(dxf, dxf.m_strValue, unusedColor);
     else if (dxf.m_nCode == 62)
         byColor = dxf.GetLayer(_wtoi(dxf.m_strValue));
     else
@@ -44,7 +46,7 @@ EntityReader FindEntityReader(const CString& value, bool blockEntitiesOnly)
     // The first six rows are the entity types a block definition may hold.
     static const struct
     {
-        const wchar_t* name;
+        std::wstring_view name;
         EntityReader reader;
     } kDispatch[] = {
         {L"LINE", &CKVDxf::ReadLine},       {L"POLYLINE", &CKVDxf::ReadLWPolyline},
@@ -55,7 +57,7 @@ EntityReader FindEntityReader(const CString& value, bool blockEntitiesOnly)
     };
     const size_t rows = blockEntitiesOnly ? 6 : sizeof(kDispatch) / sizeof(kDispatch[0]);
     for (size_t i = 0; i < rows; ++i)
-        if (value.CompareNoCase(kDispatch[i].name) == 0)
+        if (IsKeyword(value, kDispatch[i].name.data(), kDispatch[i].name.size()))
             return kDispatch[i].reader;
     return nullptr;
 }
@@ -64,29 +66,29 @@ int CKVDxf::Read()
 {
     if (!ReadLabel())
         return 0;
-    if (m_strValue.CompareNoCase(L"EOF") == 0)
+    if (IsKeyword(m_strValue, L"EOF"))
         return 1;
     for (;;)
     {
         int result;
-        if (m_strValue.CompareNoCase(L"LAYER") == 0)
+        if (IsKeyword(m_strValue, L"LAYER"))
             result = AddLayer();
-        else if (m_strValue.CompareNoCase(L"BLOCK") == 0)
+        else if (IsKeyword(m_strValue, L"BLOCK"))
             result = ReadBlock();
-        else if (m_strValue.CompareNoCase(L"ENTITIES") == 0)
+        else if (IsKeyword(m_strValue, L"ENTITIES"))
             result = ReadEntities();
         else
             result = ReadLabel();
         if (!result)
             return 0;
-        if (m_strValue.CompareNoCase(L"EOF") == 0)
+        if (IsKeyword(m_strValue, L"EOF"))
             return 1;
     }
 }
 
 int CKVDxf::ReadEntities()
 {
-    while (m_strValue.CompareNoCase(L"ENTITIES") != 0)
+    while (!IsKeyword(m_strValue, L"ENTITIES"))
         if (!ReadLabel())
             return 0;
     for (;;)
@@ -94,7 +96,7 @@ int CKVDxf::ReadEntities()
         EntityReader reader = FindEntityReader(m_strValue, false);
         if (!(reader ? (this->*reader)() : SkipToNextEntity(*this)))
             return 0;
-        if (m_strValue.CompareNoCase(L"ENDSEC") == 0)
+        if (IsKeyword(m_strValue, L"ENDSEC"))
             return 1;
     }
 }

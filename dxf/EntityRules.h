@@ -3,6 +3,9 @@
 #include "dxf/CKVDxf.h"
 #include "shape/Geometry.h"
 
+// GetLayer(name, color) for a name the caller keeps, without the copy a by-value call makes.
+int FindLayer(const CKVDxf& dxf, const CString& name, int& color);
+
 // Reads pairs, at least one, until the group code is 0; 0 when a read fails.
 int SkipToNextEntity(CKVDxf& dxf);
 

@@ -1,4 +1,5 @@
 #include "dxf/CKVDxf.h"
+#include "dxf/EntityRules.h"
 
 #include <cwchar>
 
@@ -39,10 +40,15 @@ int CKVDxf::AddLayer()
 
 int CKVDxf::GetLayer(CString name, int& color)
 {
-    for (INT_PTR i = 0; i < m_arrLayer.GetSize(); ++i)
+    return FindLayer(*this, name, color);
+}
+
+int FindLayer(const CKVDxf& dxf, const CString& name, int& color)
+{
+    for (INT_PTR i = 0; i < dxf.m_arrLayer.GetSize(); ++i)
     {
         // The entry's name is all but its three colour digits; compared in place, not copied.
-        const CString& entry = m_arrLayer[i];
+        const CString& entry = dxf.m_arrLayer[i];
         const int nameLength = entry.GetLength() > 3 ? entry.GetLength() - 3 : 0;
         if (name.GetLength() == nameLength && wcsncmp(entry, name, nameLength) == 0)
         {

@@ -1,17 +1,46 @@
 #pragma once
-// The value line of a group-code pair, as both DXF readers keep it.
+// The group-code pair, as both DXF readers read it: a code line, then a value line.
+#include <cstddef>
 #include <cwchar>
 
 #include "platform/Afx.h"
 
-// Sets value to the line without the white space at its ends, as assigning the line and then
-// trimming it would, but copying only the characters kept.
-inline void SetTrimmedValue(CString& value, const wchar_t* line)
+// Sets value to the count characters of line without the white space at their ends, as
+// assigning the line and then trimming it would, but copying only the characters kept.
+inline void SetTrimmedValue(CString& value, const wchar_t* line, int count)
 {
-    while (_istspace(*line))
+    const wchar_t* end = line + count;
+    while (line < end && _istspace(*line))
         ++line;
-    const wchar_t* end = line + std::wcslen(line);
     while (end > line && _istspace(end[-1]))
         --end;
     value.SetString(line, static_cast<int>(end - line));
+}
+
+// Reads the next pair through line, a buffer of size characters: code = the integer of the
+// first line, value = the second line trimmed. 0 when either line cannot be read; code then
+// may already hold the new code.
+inline int ReadGroupPair(FILE* file, wchar_t* line, int size, int& code, CString& value)
+{
+    if (!file || RvzReadWideLine(line, size, file) < 0)
+        return 0;
+    code = _wtoi(line);
+    const int count = RvzReadWideLine(line, size, file);
+    if (count < 0)
+        return 0;
+    SetTrimmedValue(value, line, count);
+    return 1;
+}
+
+// Whether the value is the keyword (plain ASCII letters) ignoring case, as CompareNoCase says;
+// a value of another length is told apart without looking at its characters.
+inline bool IsKeyword(const CString& value, const wchar_t* keyword, std::size_t length)
+{
+    return static_cast<std::size_t>(value.GetLength()) == length &&
+           value.CompareNoCase(keyword) == 0;
+}
+
+template <std::size_t N> bool IsKeyword(const CString& value, const wchar_t (&keyword)[N])
+{
+    return IsKeyword(value, keyword, N - 1);
 }

@@ -1,11 +1,12 @@
 #include "dxf/CKVDxf.h"
 #include "dxf/EntityRules.h"
+#include "dxf/PairValue.h"
 
 namespace
 {
 bool IsSeqEnd(const CString& value)
 {
-    return value.CompareNoCase(L"SEQEND") == 0;
+    return IsKeyword(value, L"SEQEND");
 }
 
 // Both polyline forms: the header and its VERTEX records up to SEQEND, or the compact record
@@ -22,13 +23,13 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
     double x = 0.0; // a y before any x pairs with x 0
     double bulge = 0.0;
     bool ended = IsSeqEnd(dxf.m_strValue);
-    while (!ended && !(dxf.m_nCode == 0 && dxf.m_strValue.CompareNoCase(L"VERTEX") != 0))
+    while (!ended && !(dxf.m_nCode == 0 && !IsKeyword(dxf.m_strValue, L"VERTEX")))
     {
         switch (dxf.m_nCode)
         {
         case 8:
             if (!layerResolved)
-                layers.byName = dxf.GetLayer(dxf.m_strValue, unusedColor);
+                layers.byName = FindLayer(dxf, dxf.m_strValue, unusedColor);
             layerResolved = true;
             break;
         case 10:

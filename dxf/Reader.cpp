@@ -42,13 +42,7 @@ int CKVDxf::Open(CString path)
 
 int CKVDxf::ReadLabel()
 {
-    if (!fgetws(m_szLine, 2048, m_pFile))
-        return 0;
-    m_nCode = _wtoi(m_szLine);
-    if (!fgetws(m_szLine, 2048, m_pFile))
-        return 0;
-    SetTrimmedValue(m_strValue, m_szLine);
-    return 1;
+    return ReadGroupPair(m_pFile, m_szLine, 2048, m_nCode, m_strValue);
 }
 
 int CKVDxf::GetCode(CString text, int& code, CString& name)

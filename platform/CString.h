@@ -19,6 +19,12 @@ public:
     CString& operator=(wchar_t ch);
     CString& operator+=(const CString& s);
     CString& operator+=(const wchar_t* psz);
+    // Appends the first nLength characters at pch.
+    void Append(const wchar_t* pch, int nLength)
+    {
+        if (nLength > 0)
+            m_str.append(pch, static_cast<size_t>(nLength));
+    }
     // Inline: the plotter reader builds each command a character at a time.
     CString& operator+=(wchar_t ch)
     {

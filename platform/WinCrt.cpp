@@ -99,31 +99,36 @@ unsigned int RvzDecodeWideChar(int b0, FILE* f)
 namespace
 {
 
-// Copies the run of plain ASCII (no CR) at the front of the stream's buffer, up to room
-// characters or through an LF, without a call per byte; 0 where the buffer is not reachable.
+// Bytes a line read copies straight from the stream's buffer: ASCII but NUL, CR and LF.
+struct PlainBytes
+{
+    bool plain[256] = {};
+    constexpr PlainBytes()
+    {
+        for (int b = 1; b < 0x80; ++b)
+            plain[b] = b != '\r' && b != '\n';
+    }
+};
+constexpr PlainBytes kPlainBytes;
+
+// Copies the run of plain bytes at the front of the stream's buffer as characters, up to room
+// characters, and the LF that ends it.
 int TakeAsciiRun(FILE* f, wchar_t* out, int room, bool& endedLine)
 {
-#ifdef __GLIBC__
-    const unsigned char* begin = reinterpret_cast<const unsigned char*>(f->_IO_read_ptr);
-    const unsigned char* end = reinterpret_cast<const unsigned char*>(f->_IO_read_end);
-    if (end - begin > room)
-        end = begin + room;
+    size_t buffered = 0;
+    const unsigned char* begin = RvzBufferedBytes(f, buffered);
+    const unsigned char* end = begin + (buffered > static_cast<size_t>(room) ? room : buffered);
     const unsigned char* p = begin;
-    while (p < end && *p < 0x80 && *p != '\r')
+    while (p < end && kPlainBytes.plain[*p])
+        *out++ = static_cast<wchar_t>(*p++);
+    if (p < end && *p == '\n')
     {
-        *out++ = static_cast<wchar_t>(*p);
-        if (*p++ == '\n')
-        {
-            endedLine = true;
-            break;
-        }
+        *out = L'\n';
+        ++p;
+        endedLine = true;
     }
-    f->_IO_read_ptr = reinterpret_cast<char*>(const_cast<unsigned char*>(p));
+    RvzSkipBufferedBytes(f, static_cast<size_t>(p - begin));
     return static_cast<int>(p - begin);
-#else
-    (void)f, (void)out, (void)room, (void)endedLine;
-    return 0;
-#endif
 }
 
 const wchar_t* SkipSpace(const wchar_t* p)
@@ -236,30 +241,37 @@ FILE* _wfopen(const wchar_t* path, const wchar_t* mode)
     return f;
 }
 
-wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
+int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream)
 {
     if (!buffer || !stream || n <= 0)
-        return nullptr;
-    int count = 0;
+        return -1;
+    int count = 0, nul = -1;
     bool endedLine = false;
     while (count < n - 1)
     {
         count += TakeAsciiRun(stream, buffer + count, n - 1 - count, endedLine);
         if (endedLine || count == n - 1)
             break;
-        // A CR, a byte above ASCII or an empty buffer: one character the general way.
+        // A CR, a NUL, a byte above ASCII or an empty buffer: one character the general way.
         int b = getc_unlocked(stream);
         if (b == EOF)
             break;
         unsigned int c = RvzDecodeWideChar(b, stream);
+        if (c == 0 && nul < 0)
+            nul = count;
         buffer[count++] = static_cast<wchar_t>(c);
         if (c == '\n')
             break;
     }
     if (count == 0 && n > 1)
-        return nullptr;
+        return -1;
     buffer[count] = L'\0';
-    return buffer;
+    return nul >= 0 ? nul : count;
+}
+
+wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
+{
+    return RvzReadWideLine(buffer, n, stream) < 0 ? nullptr : buffer;
 }
 
 int _wtoi(const wchar_t* str)

@@ -22,8 +22,35 @@ inline bool _istspace(wchar_t c)
 // Opens a file by wide path (converted to UTF-8 bytes); mode "r" opens for reading text.
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
+// The bytes buffered in the stream and not yet read, for readers that take a run of plain
+// ASCII at once; count is 0 where the buffer is not reachable.
+inline const unsigned char* RvzBufferedBytes(FILE* stream, size_t& count)
+{
+#ifdef __GLIBC__
+    count = static_cast<size_t>(stream->_IO_read_end - stream->_IO_read_ptr);
+    return reinterpret_cast<const unsigned char*>(stream->_IO_read_ptr);
+#else
+    (void)stream;
+    count = 0;
+    return nullptr;
+#endif
+}
+
+// Marks the first count of those bytes as read.
+inline void RvzSkipBufferedBytes(FILE* stream, size_t count)
+{
+#ifdef __GLIBC__
+    stream->_IO_read_ptr += count;
+#else
+    (void)stream, (void)count;
+#endif
+}
+
 // Line read: at most n-1 characters, stopping after an LF; NULL at end of file.
 wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream);
+// The same read, giving the length of the text stored (up to a NUL read from the file, as
+// wcslen counts) instead, or -1 at end of file, so that the caller need not count again.
+int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream);
 // The character that starts with byte b0 (not EOF), reading the rest of it from the stream.
 unsigned int RvzDecodeWideChar(int b0, FILE* stream);
 

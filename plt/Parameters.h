@@ -26,24 +26,60 @@ inline double ValueBetween(const wchar_t* begin, const wchar_t* end)
     return _wtof(small);
 }
 
+// A pen value read as it is scanned, while it is a plain whole number: an optional sign, then
+// up to 15 digits, which a double holds exactly. Most values are, and need no conversion.
+class WholeNumber
+{
+  public:
+    void Take(wchar_t c, bool first)
+    {
+        if (c >= L'0' && c <= L'9' && m_digits < 15)
+        {
+            m_whole = m_whole * 10 + (c - L'0');
+            ++m_digits;
+        }
+        else if (first && (c == L'-' || c == L'+'))
+            m_negative = c == L'-';
+        else
+            m_plain = false;
+    }
+    bool Holds() const { return m_plain && m_digits > 0; }
+    double Value() const
+    {
+        const double value = static_cast<double>(m_whole);
+        return m_negative ? -value : value;
+    }
+
+  private:
+    long long m_whole = 0;
+    int m_digits = 0;
+    bool m_negative = false;
+    bool m_plain = true;
+};
+
 // Values of a pen command: every comma ends a value, even an empty one; a blank ends a value
 // that has begun. Calls onValue with each value's number; returns how many there were.
 template <class OnValue> int ForEachPenValue(const CString& label, OnValue onValue)
 {
     const wchar_t* p = label.GetString() + (label.GetLength() < 2 ? label.GetLength() : 2);
     int count = 0, start = 0, i = 0;
+    WholeNumber whole;
+    auto endValue = [&]
+    {
+        onValue(whole.Holds() ? whole.Value() : ValueBetween(p + start, p + i));
+        ++count;
+        whole = WholeNumber();
+    };
     for (; p[i]; ++i)
         if (p[i] == L',' || (p[i] == L' ' && i > start))
         {
-            onValue(ValueBetween(p + start, p + i));
-            ++count;
+            endValue();
             start = i + 1;
         }
+        else
+            whole.Take(p[i], i == start);
     if (start < i)
-    {
-        onValue(_wtof(p + start));
-        ++count;
-    }
+        endValue();
     return count;
 }
 

@@ -39,14 +39,25 @@ int CKVPlt::ReadXY(CString label, int bRelative)
     return ReadLabel();
 }
 
-int CKVPlt::ReadXY_POLYLINE(CString label, CPolylineShape* pPoly, int bRelative)
+namespace
+{
+// ReadXY_POLYLINE on a label the caller keeps: the polyline readers pass the current command
+// without the copy a by-value call makes.
+int AddPenPoints(CKVPlt& plt, const CString& label, CPolylineShape* pPoly, int bRelative)
 {
     if (label.GetLength() <= 2)
         return 0;
-    const int values = MovePen(*this, label, bRelative, [&] { pPoly->Add(m_dPenX, m_dPenY, 1); });
+    const int values =
+        MovePen(plt, label, bRelative, [&] { pPoly->Add(plt.m_dPenX, plt.m_dPenY, 1); });
     if (values % 2 == 1) // a lone X keeps the old Y
-        pPoly->Add(m_dPenX, m_dPenY, 1);
+        pPoly->Add(plt.m_dPenX, plt.m_dPenY, 1);
     return 1;
+}
+} // namespace
+
+int CKVPlt::ReadXY_POLYLINE(CString label, CPolylineShape* pPoly, int bRelative)
+{
+    return AddPenPoints(*this, label, pPoly, bRelative);
 }
 
 namespace
@@ -60,7 +71,7 @@ int GatherPolyline(CKVPlt& plt, int bRelative, bool fromPen)
     line->m_bClose = 0;
     if (fromPen)
         line->Add(plt.m_dPenX, plt.m_dPenY, 1);
-    plt.ReadXY_POLYLINE(plt.m_strLabel, line.get(), bRelative);
+    AddPenPoints(plt, plt.m_strLabel, line.get(), bRelative);
     for (;;)
     {
         if (!plt.ReadLabel())
@@ -69,7 +80,7 @@ int GatherPolyline(CKVPlt& plt, int bRelative, bool fromPen)
         if (!ContinuesPolyline(plt.m_strLabel, relative))
             break;
         plt.m_nDrawState = 1;
-        plt.ReadXY_POLYLINE(plt.m_strLabel, line.get(), relative);
+        AddPenPoints(plt, plt.m_strLabel, line.get(), relative);
     }
     if (line->m_nCount >= 2)
     {

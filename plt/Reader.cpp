@@ -1,5 +1,39 @@
 #include "plt/CKVPlt.h"
 
+namespace
+{
+// Bytes of a command's parameter text: from blank up to but not including "A" (digits, signs,
+// points, commas, blanks), ";" excepted. None of them ends a command once its mnemonic is read.
+struct ParameterBytes
+{
+    bool in[256] = {};
+    constexpr ParameterBytes()
+    {
+        for (int b = 0x20; b < 0x41; ++b)
+            in[b] = b != ';';
+    }
+};
+constexpr ParameterBytes kParameterBytes;
+
+// Appends the parameter text that follows in the stream's buffer at once, as reading it a
+// character at a time would.
+void TakeParameterRun(FILE* file, CString& label)
+{
+    size_t buffered = 0;
+    const unsigned char* bytes = RvzBufferedBytes(file, buffered);
+    size_t taken = 0;
+    wchar_t wide[256];
+    for (int count = 256; count == 256;)
+    {
+        for (count = 0; taken < buffered && count < 256 && kParameterBytes.in[bytes[taken]];
+             ++taken, ++count)
+            wide[count] = static_cast<wchar_t>(bytes[taken]);
+        label.Append(wide, count);
+    }
+    RvzSkipBufferedBytes(file, taken);
+}
+} // namespace
+
 CKVPlt::CKVPlt()
     : m_pFile(nullptr), m_nPen(0), m_nDrawState(-1), m_chPending(0), m_dPenX(0.0), m_dPenY(0.0),
       m_nUnitMode(0)
@@ -59,6 +93,8 @@ int CKVPlt::ReadLabel()
                 break;
             }
             m_strLabel += static_cast<wchar_t>(c);
+            if (m_strLabel.GetLength() >= 2)
+                TakeParameterRun(m_pFile, m_strLabel);
             c = fgetwc(m_pFile);
         }
         if (!m_strLabel.IsEmpty())

@@ -42,7 +42,8 @@ void CPolylineShape::Reserve(int nCapacity)
     m_nCapacity = nCapacity;
 }
 
-void CPolylineShape::Add(double x, double y, int /*nFlag*/)
+// Add where the arrays are full, not the shape's own, or the count was set below zero.
+void CPolylineShape::AddGrowing(double x, double y, int /*nFlag*/)
 {
     if (m_nCount < 0)
         m_nCount = 0;

@@ -17,7 +17,18 @@ class CPolylineShape : public CShape
 
     // Appends a point; nFlag (1 outline, 0 spline control point) is accepted and not kept.
     // The arrays grow geometrically, and may also have been set directly by the caller.
-    void Add(double x, double y, int nFlag);
+    // Inline while there is room, as the importers append nearly every point that way.
+    void Add(double x, double y, int nFlag)
+    {
+        if (m_nCount >= 0 && m_pX == m_pOwnX && m_nCount < m_nCapacity)
+        {
+            m_pX[m_nCount] = x;
+            m_pY[m_nCount] = y;
+            ++m_nCount;
+        }
+        else
+            AddGrowing(x, y, nFlag);
+    }
     void DeletePoint(int nIndex);
 
     // Replaces the control points by points of the B-spline curve of that degree: clamped
@@ -32,6 +43,7 @@ class CPolylineShape : public CShape
     double* m_pY = nullptr;
 
   private:
+    void AddGrowing(double x, double y, int nFlag);
     void Reserve(int nCapacity);
 
     int m_nCapacity = 0;

@@ -79,6 +79,18 @@ TEST(WideRead, LineReadGivesTheCharactersOfTheCharacterReadAtEveryBufferSize)
     }
 }
 
+TEST(WideRead, LineReadWithLengthCountsUpToANulAndSaysEndOfFile)
+{
+    TempFile file(std::string("ab\0cd\r\nxyz", 10), ".txt");
+    FILE* f = _wfopen(file.WidePath().c_str(), L"r");
+    wchar_t line[16];
+    EXPECT_EQ(RvzReadWideLine(line, 16, f), 2); // "ab", as wcslen counts the line
+    EXPECT_EQ(std::wstring(line + 3, 3), L"cd\n");
+    EXPECT_EQ(RvzReadWideLine(line, 16, f), 3);
+    EXPECT_EQ(RvzReadWideLine(line, 16, f), -1);
+    fclose(f);
+}
+
 TEST(WideOpen, RefusesMissingFilesAndDirectories)
 {
     EXPECT_EQ(_wfopen(L"/nonexistent/dir/file.dxf", L"r"), nullptr);

@@ -11,6 +11,8 @@ TEST(PltPenMoves, MovesBuildPolylinesFromSeparatedValuesInTheUnitModesFactors)
     EXPECT_EQ(Plot("PU0,0;PD10 10 20  20;PA1,1,,2;PA,7;PU;"), "0,0 10,10 20,20 1,1 0,2 0,7");
     EXPECT_EQ(Plot("PU0,0;PD1,  2;PU;"), "0,0 1,0 2,0"); // the second blank ends a blank value
     EXPECT_EQ(Plot("PU0,0;PA10;PU;"), "0,0 10,0"); // a lone X keeps the old Y
+    // Signed whole numbers, one too long for a double to hold exactly, and a fraction.
+    EXPECT_EQ(Plot("PU0,0;PD-0,+5,12345678901234567,-7.5;PU;"), "0,0 -0,5 1.23457e+16,-7.5");
     EXPECT_EQ(Plot("PU40,80;PR40,0;PU;", 0, 0.025), "1,2 2,2");
     EXPECT_EQ(Plot("PU1000,2000;PD0,0;PU;", 1, 99.0), "25.4,50.8 0,0"); // mode 1: second factors
 }
