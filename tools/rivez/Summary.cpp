@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 
+#include "Census.h"
 #include "Geometry.h"
 
 namespace
@@ -60,6 +61,17 @@ const char* ResultInWords(const Import& import)
     return import.result == 1 ? "read to its end"
                               : "stopped early: the file ends or breaks off before its end marker";
 }
+// How many entities the importer did not keep, and the command that tells why.
+std::string NotKeptLine(const std::string& path, const Import& import)
+{
+    const CensusTotals totals = TotalsOf(Explain(path, import.importer, ImportSettings{}, import));
+    std::ostringstream line;
+    line << totals.dropped << " dropped, " << totals.passedOver << " passed over; "
+         << "rivez --format explain"
+         << (ImporterForPath(path) == import.importer ? "" : " --importer " + import.importer)
+         << " " << path << " tells why";
+    return line.str();
+}
 } // namespace
 
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import)
@@ -88,6 +100,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
     else if (import.pen)
         out << "  pen: " << import.pen->number << " at (" << import.pen->x << ", " << import.pen->y
             << "), draw state " << import.pen->drawState << "\n";
+    out << "  not kept: " << NotKeptLine(path, import) << "\n";
     const Extent extent = ImportExtent(import);
     out << "  extent: ";
     if (extent.IsEmpty())

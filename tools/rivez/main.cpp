@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "Census.h"
 #include "Import.h"
 #include "Json.h"
 #include "Summary.h"
@@ -87,8 +88,10 @@ Options Parse(int argc, char** argv)
     app.add_option("--importer", options.importer,
                    "dxf, die or plt (default: by extension: .dxf, or .plt .hpgl .hgl .hpg)")
         ->check(CLI::IsMember({"dxf", "die", "plt"}));
-    app.add_option("--format", options.format, "summary, json or svg")
-        ->check(CLI::IsMember({"summary", "json", "svg"}));
+    app.add_option("--format", options.format,
+                   "summary, json, svg, explain (why each entity was kept, dropped or passed "
+                   "over) or explain-json")
+        ->check(CLI::IsMember({"summary", "json", "svg", "explain", "explain-json"}));
     app.add_option("-o,--output", options.output, "write there instead of standard output");
     app.add_option("--dxf-scale", dxfScale, "SX,SY: the DXF scale factors");
     app.add_option("--plt-scale", pltScale, "SX,SY: the plotter scale factors of unit mode 0");
@@ -176,13 +179,19 @@ int Run(const Options& options)
         }
         if (options.format == "json")
             out << ImportToJson(import).dump() << "\n";
+        else if (options.format == "explain-json")
+            out << ExplanationJson(Explain(path, import.importer, options.settings, import)).dump()
+                << "\n";
         else if (options.format == "svg")
             WriteSvg(out, path, import);
         else
         {
             if (i > 0)
                 out << "\n";
-            WriteSummary(out, path, import);
+            if (options.format == "explain")
+                WriteExplanation(out, Explain(path, import.importer, options.settings, import));
+            else
+                WriteSummary(out, path, import);
         }
     }
     out.flush();

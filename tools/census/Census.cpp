@@ -1,0 +1,284 @@
+#include "Census.h"
+
+#include <clocale>
+#include <cstdio>
+#include <memory>
+
+#include "DieWalk.h"
+#include "DxfWalk.h"
+#include "PltWalk.h"
+#include "Reasons.h"
+#include "Sniff.h"
+#include "Text.h"
+#include "platform/WinCrt.h"
+
+namespace
+{
+struct FileCloser
+{
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<FILE, FileCloser>;
+
+File OpenAsImporter(const std::string& path)
+{
+    return File(_wfopen(WideFromUtf8(path), L"r"));
+}
+
+// The shapes the import holds, by the class the census predicts them by.
+std::map<std::string, long long> ShapesByClass(const Import& import)
+{
+    std::map<std::string, long long> classes;
+    for (const auto& object : import.shapes)
+    {
+        if (dynamic_cast<const CPolylineShape*>(object.get()))
+            ++classes["polyline"];
+        else if (dynamic_cast<const CCircleShape*>(object.get()))
+            ++classes["circle"];
+        else if (dynamic_cast<const CTextShape*>(object.get()))
+            ++classes["text"];
+        else
+            ++classes["other"];
+    }
+    classes["insert"] = static_cast<long long>(import.inserts.size());
+    return classes;
+}
+
+void Warn(Explanation& out, const std::string& code, const std::string& detail1 = "",
+          const std::string& detail2 = "")
+{
+    out.warnings.push_back({code, ReasonText(code, detail1, detail2)});
+}
+
+// Rows of the ENTITIES section: every entity the file's structure shows or the walk met.
+void FillRows(Explanation& out, const Tally& tally, const WalkOutcome& outcome)
+{
+    std::map<std::string, AccountRow> rows = tally.Rows();
+    for (const auto& [type, count] : out.holds.entities)
+        rows[type].type = type;
+    for (auto& [type, row] : rows)
+    {
+        auto held = out.holds.entities.find(type);
+        row.inFile = (held == out.holds.entities.end() ? 0 : held->second) + tally.OutsideCount(type);
+        const long long missing = row.inFile - Accounted(row);
+        if (missing < 0)
+            row.inFile -= missing;
+        else if (missing > 0 && outcome.stop)
+            row.passedOver["not-reached"] += missing;
+        else if (missing > 0 && outcome.endedByEofValue)
+            row.passedOver["not-reached-eof-value"] += missing;
+        else
+            row.unexplained += missing;
+        out.accounting.push_back(row);
+    }
+}
+
+// Sets the kept counts against the shapes the import holds: what differs is unexplained.
+template <class ClassOf>
+void Reconcile(Explanation& out, const Import& import, const WalkOutcome& outcome, ClassOf classOf)
+{
+    const auto actual = ShapesByClass(import);
+    std::map<std::string, long long> predicted = outcome.predicted;
+    for (const auto& [name, count] : actual)
+    {
+        long long deficit = predicted[name] - count;
+        for (AccountRow& row : out.accounting)
+            if (deficit > 0 && classOf(row.type) == name)
+            {
+                const long long moved = std::min(deficit, row.kept);
+                row.kept -= moved;
+                row.unexplained += moved;
+                deficit -= moved;
+            }
+        if (deficit < 0)
+        {
+            AccountRow surplus;
+            surplus.type = "(more " + name + " shapes)";
+            surplus.inFile = surplus.unexplained = -deficit;
+            out.accounting.push_back(surplus);
+        }
+    }
+    if (outcome.result != import.result)
+    {
+        AccountRow answer;
+        answer.type = "(read result " + std::to_string(import.result) + ")";
+        answer.inFile = answer.unexplained = 1;
+        out.accounting.push_back(answer);
+    }
+}
+
+void DxfWarnings(Explanation& out, const DxfHoldings& holdings, const PairStream& stream)
+{
+    const Holdings& h = out.holds;
+    if (out.insUnits && *out.insUnits != 0 && *out.insUnits != 4)
+        Warn(out, "units-not-mm", *UnitsName(out) + " ($INSUNITS " + std::to_string(*out.insUnits) + ")");
+    else if (!out.insUnits && out.measurement && *out.measurement == 0)
+        Warn(out, "units-not-mm", "imperial ($MEASUREMENT 0)");
+    if (holdings.PaperSpaceRead())
+        Warn(out, "paper-space", std::to_string(holdings.PaperSpaceRead()));
+    const long long askingInserts = h.scaledInserts + h.mirroredInserts + h.arrayedInserts;
+    if (out.importer == "dxf" && askingInserts)
+        Warn(out, "insert-not-applied", std::to_string(askingInserts),
+             std::to_string(h.scaledInserts) + " scaled, " + std::to_string(h.mirroredInserts) +
+                 " mirrored, " + std::to_string(h.arrayedInserts) + " arrayed");
+    if (out.importer == "dxf" && h.blocksWithInserts)
+        Warn(out, "nested-blocks", std::to_string(h.blocksWithInserts));
+    if (holdings.MirroredRead())
+        Warn(out, "extrusion-mirrored", std::to_string(holdings.MirroredRead()));
+    if (stream.FirstLongLine())
+        Warn(out, "long-line", std::to_string(*stream.FirstLongLine()),
+             std::to_string(stream.Limit()));
+}
+
+void PltWarnings(Explanation& out, const Tally& tally)
+{
+    const auto count = [&tally](const char* mnemonic) {
+        auto it = tally.Rows().find(mnemonic);
+        return it == tally.Rows().end() ? 0 : Accounted(it->second);
+    };
+    if (const long long scaling = count("IP") + count("SC"))
+        Warn(out, "plt-scaling-ignored", std::to_string(scaling));
+    if (const long long encoded = count("PE"))
+        Warn(out, "plt-pe-ignored", std::to_string(encoded));
+    for (const char* arc : {"AA", "AR"})
+    {
+        auto it = tally.Rows().find(arc);
+        if (it != tally.Rows().end() && it->second.kept > 0)
+        {
+            Warn(out, "plt-arc-centre");
+            break;
+        }
+    }
+}
+
+void KindWarnings(Explanation& out)
+{
+    const bool dxfReader = out.importer != "plt";
+    if (out.kind == "dxf-binary")
+        Warn(out, "binary-dxf");
+    else if (out.kind == "other" || (dxfReader && out.kind == "hpgl") ||
+             (!dxfReader && out.kind != "hpgl"))
+        Warn(out, "not-a-drawing", out.kindDetail);
+    if (!out.stoppedAt)
+        return;
+    if (out.kind == "dxf-binary" && dxfReader)
+        out.stoppedAt->text = ReasonText(out.stoppedAt->code = "stop-binary");
+    else if (out.kind == "other" || (dxfReader && out.kind == "hpgl"))
+        out.stoppedAt->text =
+            ReasonText(out.stoppedAt->code = "stop-not-a-drawing", out.kindDetail);
+}
+
+void LocaleWarning(Explanation& out)
+{
+    const char* point = std::localeconv()->decimal_point;
+    if (point && point[0] == ',')
+    {
+        const char* name = std::setlocale(LC_NUMERIC, nullptr);
+        Warn(out, "decimal-comma-locale", name ? name : "of this process");
+    }
+}
+
+void ExplainDxf(Explanation& out, const std::string& path, bool steps, const Import& import)
+{
+    File file = OpenAsImporter(path);
+    const bool die = out.importer == "die";
+    TypeNames names;
+    Tally entities, blockEntities;
+    const auto reads = die ? &DieWalk::Reads : &DxfWalk::Reads;
+    DxfHoldings holdings(out, names, reads);
+    PairStream stream(file.get(), die ? 255 : 2048);
+    WalkOutcome outcome;
+    if (die)
+        outcome = DieWalk(stream, holdings, names, entities, blockEntities).Run();
+    else
+        outcome = DxfWalk(stream, holdings, names, entities, blockEntities).Run(steps);
+    while (stream.Next()) // the rest of the file, for what it holds
+        holdings.Observe(stream.Code(), stream.Value());
+    holdings.Finish();
+
+    out.result = outcome.result;
+    out.stoppedAt = outcome.stop;
+    FillRows(out, entities, outcome);
+    for (const auto& [type, row] : blockEntities.Rows())
+    {
+        AccountRow counted = row;
+        counted.inFile = Accounted(row);
+        out.blockAccounting.push_back(counted);
+    }
+    Reconcile(out, import, outcome, die ? &DieWalk::ClassOf : &DxfWalk::ClassOf);
+    if (die && !holdings.SawTable() && !out.holds.entities.empty())
+        Warn(out, "die-no-tables");
+    DxfWarnings(out, holdings, stream);
+}
+
+void ExplainPlt(Explanation& out, const std::string& path, const Import& import)
+{
+    File file = OpenAsImporter(path);
+    TypeNames names;
+    Tally commands;
+    const WalkOutcome outcome = PltWalk(file.get(), names, commands).Run();
+    out.result = outcome.result;
+    out.stoppedAt = outcome.stop;
+    for (const auto& [mnemonic, row] : commands.Rows())
+    {
+        AccountRow counted = row;
+        counted.inFile = Accounted(row);
+        out.holds.commands[mnemonic] = counted.inFile;
+        out.accounting.push_back(counted);
+    }
+    Reconcile(out, import, outcome, &PltWalk::ClassOf);
+    PltWarnings(out, commands);
+}
+} // namespace
+
+std::optional<std::string> UnitsName(const Explanation& explanation)
+{
+    static const char* const kUnits[] = {
+        "unitless",    "inches",     "feet",        "miles",       "millimetres",
+        "centimetres", "metres",     "kilometres",  "microinches", "mils",
+        "yards",       "angstroms",  "nanometres",  "microns",     "decimetres",
+        "decametres",  "hectometres", "gigametres", "astronomical units", "light years",
+        "parsecs"};
+    if (!explanation.insUnits)
+        return std::nullopt;
+    const int units = *explanation.insUnits;
+    if (units < 0 || units >= static_cast<int>(sizeof kUnits / sizeof kUnits[0]))
+        return "unknown unit " + std::to_string(units);
+    return std::string(kUnits[units]);
+}
+
+Explanation Explain(const std::string& path, const std::string& importer,
+                    const ImportSettings& settings, const Import& import)
+{
+    Explanation out;
+    out.file = path;
+    out.importer = importer;
+    const FileKind kind = SniffFile(path);
+    out.kind = kind.kind;
+    out.kindDetail = kind.detail;
+    if (importer == "plt")
+        ExplainPlt(out, path, import);
+    else
+        ExplainDxf(out, path, settings.dxfSteps, import);
+    out.result = import.result;
+    KindWarnings(out);
+    LocaleWarning(out);
+    const long long unexplained = TotalsOf(out).unexplained;
+    if (unexplained)
+        Warn(out, "unexplained", std::to_string(unexplained));
+    return out;
+}
+
+CensusTotals TotalsOf(const Explanation& explanation)
+{
+    CensusTotals totals;
+    for (const AccountRow& row : explanation.accounting)
+    {
+        for (const auto& [reason, count] : row.dropped)
+            totals.dropped += count;
+        for (const auto& [reason, count] : row.passedOver)
+            totals.passedOver += count;
+        totals.unexplained += row.unexplained;
+    }
+    return totals;
+}
