@@ -1,5 +1,6 @@
 #include "Census.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <memory>
@@ -50,19 +51,29 @@ void Warn(Explanation& out, const std::string& code, const std::string& detail1 
     out.warnings.push_back({code, ReasonText(code, detail1, detail2)});
 }
 
-// Rows of the ENTITIES section: every entity the file's structure shows or the walk met.
-void FillRows(Explanation& out, const Tally& tally, const WalkOutcome& outcome)
+// Rows of the ENTITIES section: every entity the file holds or the walk met. seen: the
+// entities of the section as the reader's pairs show it.
+void FillRows(Explanation& out, const std::map<std::string, long long>& seen, const Tally& tally,
+              const WalkOutcome& outcome, bool pairsShifted)
 {
+    const auto countIn = [](const std::map<std::string, long long>& counts, const std::string& type) {
+        auto it = counts.find(type);
+        return it == counts.end() ? 0 : it->second;
+    };
     std::map<std::string, AccountRow> rows = tally.Rows();
+    for (const auto& [type, count] : seen)
+        rows[type].type = type;
     for (const auto& [type, count] : out.holds.entities)
         rows[type].type = type;
     for (auto& [type, row] : rows)
     {
-        auto held = out.holds.entities.find(type);
-        row.inFile = (held == out.holds.entities.end() ? 0 : held->second) + tally.OutsideCount(type);
+        row.inFile = std::max(countIn(out.holds.entities, type),
+                              countIn(seen, type) + tally.OutsideCount(type));
         const long long missing = row.inFile - Accounted(row);
         if (missing < 0)
             row.inFile -= missing;
+        else if (missing > 0 && pairsShifted)
+            row.passedOver["shifted-pairs"] += missing;
         else if (missing > 0 && outcome.stop)
             row.passedOver["not-reached"] += missing;
         else if (missing > 0 && outcome.endedByEofValue)
@@ -185,20 +196,25 @@ void ExplainDxf(Explanation& out, const std::string& path, bool steps, const Imp
     TypeNames names;
     Tally entities, blockEntities;
     const auto reads = die ? &DieWalk::Reads : &DxfWalk::Reads;
-    DxfHoldings holdings(out, names, reads);
-    PairStream stream(file.get(), die ? 255 : 2048);
+    // The file as it is, and the file as the reader's pairs show it: they part at a line the
+    // reader cuts, and the walk is set against the second.
+    DxfHoldings fileView(out, names, reads);
+    Explanation readerOnly;
+    DxfHoldings readerView(readerOnly, names, reads);
+    PairStream stream(file.get(), die ? 255 : 2048,
+                      [&fileView](int code, const CString& value) { fileView.Observe(code, value); });
     WalkOutcome outcome;
     if (die)
-        outcome = DieWalk(stream, holdings, names, entities, blockEntities).Run();
+        outcome = DieWalk(stream, readerView, names, entities, blockEntities).Run();
     else
-        outcome = DxfWalk(stream, holdings, names, entities, blockEntities).Run(steps);
+        outcome = DxfWalk(stream, readerView, names, entities, blockEntities).Run(steps);
     while (stream.Next()) // the rest of the file, for what it holds
-        holdings.Observe(stream.Code(), stream.Value());
-    holdings.Finish();
+        readerView.Observe(stream.Code(), stream.Value());
+    fileView.Finish();
 
     out.result = outcome.result;
     out.stoppedAt = outcome.stop;
-    FillRows(out, entities, outcome);
+    FillRows(out, readerOnly.holds.entities, entities, outcome, stream.FirstLongLine().has_value());
     for (const auto& [type, row] : blockEntities.Rows())
     {
         AccountRow counted = row;
@@ -206,9 +222,9 @@ void ExplainDxf(Explanation& out, const std::string& path, bool steps, const Imp
         out.blockAccounting.push_back(counted);
     }
     Reconcile(out, import, outcome, die ? &DieWalk::ClassOf : &DxfWalk::ClassOf);
-    if (die && !holdings.SawTable() && !out.holds.entities.empty())
+    if (die && !readerView.SawTable() && !out.holds.entities.empty())
         Warn(out, "die-no-tables");
-    DxfWarnings(out, holdings, stream);
+    DxfWarnings(out, fileView, stream);
 }
 
 void ExplainPlt(Explanation& out, const std::string& path, const Import& import)

@@ -2,7 +2,9 @@
 // Group-code pairs read the way a DXF importer reads them: lines of at most a fixed number of
 // characters (a longer line arrives in pieces), codes by _wtoi, values trimmed at both ends.
 #include <cstdio>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Afx.h"
@@ -10,8 +12,12 @@
 class PairStream
 {
   public:
+    using PairHandler = std::function<void(int code, const CString& value)>;
+
     // buffer: the size the importer passes to its line read, 2048 (general) or 255 (die).
-    PairStream(FILE* file, int buffer);
+    // filePair: called with every pair as the file itself has it, whole lines however long;
+    // these differ from the reader's pairs only after a line the reader cuts.
+    PairStream(FILE* file, int buffer, PairHandler filePair);
 
     // The next pair; false at the end of the file, with the code of a lone code line taken.
     bool Next();
@@ -28,6 +34,9 @@ class PairStream
 
   private:
     bool ReadLine();
+    // Takes a piece of a line into the file's own pairs.
+    void TakePiece(const wchar_t* piece, size_t length, bool ended);
+    void TakeWholeLine(const wchar_t* line);
 
     FILE* m_file;
     std::vector<wchar_t> m_buffer;
@@ -36,4 +45,11 @@ class PairStream
     long long m_lines = 0;       // lines finished by a line feed
     long long m_pairLine = 0;
     std::optional<long long> m_firstLongLine;
+
+    PairHandler m_filePair;
+    std::wstring m_longLine; // the start of a line the reader cuts, up to a bound
+    bool m_sameAsFile = true; // no line has been cut yet: the file's pairs are the reader's
+    bool m_fileCodeNext = true;
+    int m_fileCode = 0;
+    CString m_fileValue;
 };

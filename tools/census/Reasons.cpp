@@ -33,6 +33,8 @@ const Reason kReasons[] = {
     {"swallowed-by-polyline", ReasonKind::PassedOver,
      "read into a POLYLINE before it that has no SEQEND yet"},
     {"not-reached", ReasonKind::PassedOver, "not reached: reading stopped before it"},
+    {"shifted-pairs", ReasonKind::PassedOver,
+     "not seen as an entity: a line the reader cuts shifted the pairs before it"},
     {"not-reached-eof-value", ReasonKind::PassedOver,
      "not reached: a value EOF ended the walk before it"},
     {"plt-not-read", ReasonKind::PassedOver, "a command this reader does not read"},
