@@ -41,19 +41,26 @@ bool StartsWithGroupCode(const std::string& head)
     return i < head.size() && head[i] == '\n';
 }
 
-// Two letters after white space or an escape sequence, in text without control bytes.
+// A first command that opens plotter files, after white space, control bytes and escapes.
 bool LooksLikeHpgl(const std::string& head)
 {
+    static const char* const kOpeners[] = {"IN", "DF", "IP", "SC", "SP", "PU", "PD", "PA", "PR",
+                                           "PS", "BP", "CO", "PG", "RO", "IW", "LT", "VS", "CA",
+                                           "CS", "SI", "SR", "DI", "DT", "PE", "PM", "PW", "NP", "OP"};
     size_t i = 0;
-    while (i < head.size() && std::isspace(static_cast<unsigned char>(head[i])))
+    while (i < head.size() && static_cast<unsigned char>(head[i]) <= ' ' && head[i] != '\x1b')
         ++i;
     if (i < head.size() && head[i] == '\x1b') // a printer escape such as ESC%-1B or ESC.(
         return true;
-    for (unsigned char c : head)
-        if (c < 0x20 && !std::isspace(c))
-            return false;
-    return i + 1 < head.size() && std::isalpha(static_cast<unsigned char>(head[i])) &&
-           std::isalpha(static_cast<unsigned char>(head[i + 1]));
+    if (i + 1 >= head.size())
+        return false;
+    const char first[] = {static_cast<char>(std::toupper(static_cast<unsigned char>(head[i]))),
+                          static_cast<char>(std::toupper(static_cast<unsigned char>(head[i + 1]))),
+                          '\0'};
+    for (const char* opener : kOpeners)
+        if (std::strcmp(first, opener) == 0)
+            return true;
+    return false;
 }
 } // namespace
 
