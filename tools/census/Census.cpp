@@ -51,6 +51,17 @@ void Warn(Explanation& out, const std::string& code, const std::string& detail1 
     out.warnings.push_back({code, ReasonText(code, detail1, detail2)});
 }
 
+void AddInto(AccountRow& sum, const AccountRow& row)
+{
+    sum.inFile += row.inFile;
+    sum.kept += row.kept;
+    for (const auto& [code, count] : row.dropped)
+        sum.dropped[code] += count;
+    for (const auto& [code, count] : row.passedOver)
+        sum.passedOver[code] += count;
+    sum.unexplained += row.unexplained;
+}
+
 // Rows of the ENTITIES section: every entity the file holds or the walk met. seen: the
 // entities of the section as the reader's pairs show it.
 void FillRows(Explanation& out, const std::map<std::string, long long>& seen, const Tally& tally,
@@ -60,6 +71,9 @@ void FillRows(Explanation& out, const std::map<std::string, long long>& seen, co
         auto it = counts.find(type);
         return it == counts.end() ? 0 : it->second;
     };
+    // What the reader took for entities in the shifted pairs, the file does not hold: one row.
+    AccountRow shifted;
+    shifted.type = "(shifted pairs)";
     std::map<std::string, AccountRow> rows = tally.Rows();
     for (const auto& [type, count] : seen)
         rows[type].type = type;
@@ -80,8 +94,13 @@ void FillRows(Explanation& out, const std::map<std::string, long long>& seen, co
             row.passedOver["not-reached-eof-value"] += missing;
         else
             row.unexplained += missing;
-        out.accounting.push_back(row);
+        if (pairsShifted && !out.holds.entities.count(type))
+            AddInto(shifted, row);
+        else
+            out.accounting.push_back(row);
     }
+    if (shifted.inFile)
+        out.accounting.push_back(shifted);
 }
 
 // Sets the kept counts against the shapes the import holds: what differs is unexplained.
