@@ -32,8 +32,8 @@ WalkOutcome DieWalk::Run()
         else
             outcome.stop = StopHere("stop-die-no-endsec");
     }
-    for (const auto& [type, count] : m_kept)
-        outcome.predicted[ClassOf(type)] += count;
+    for (const auto& [type, row] : m_entities.Rows())
+        outcome.predicted[ClassOf(type)] += row.kept;
     return outcome;
 }
 

@@ -33,18 +33,23 @@ void DxfHoldings::Observe(int code, const CString& value)
     }
     if (code == 2 && m_expectSectionName)
     {
-        m_section = m_names.Of(value);
-        m_holds.sections.push_back(m_section);
+        const std::string name = m_names.Of(value);
+        m_holds.sections.push_back(name);
+        m_section = name == "HEADER"     ? Section::Header
+                    : name == "TABLES"   ? Section::Tables
+                    : name == "BLOCKS"   ? Section::Blocks
+                    : name == "ENTITIES" ? Section::Entities
+                                         : Section::Other;
         m_expectSectionName = false;
         return;
     }
     if (code == 2 && m_expectTableName)
     {
-        m_table = m_names.Of(value);
+        m_inLayerTable = value.CompareNoCase(L"LAYER") == 0;
         m_expectTableName = false;
         return;
     }
-    if (m_section == "HEADER")
+    if (m_section == Section::Header)
         HeaderValue(code, value);
     else if (m_object != Object::None)
         EntityValue(code, value);
@@ -56,30 +61,30 @@ void DxfHoldings::StartObject(const CString& value)
     if (value.CompareNoCase(L"SECTION") == 0)
     {
         m_expectSectionName = true;
-        m_section.clear();
+        m_section = Section::None;
         return;
     }
     if (value.CompareNoCase(L"ENDSEC") == 0 || value.CompareNoCase(L"EOF") == 0)
     {
-        m_section.clear();
+        m_section = Section::None;
         return;
     }
-    if (m_section == "TABLES")
+    if (m_section == Section::Tables)
     {
         if (value.CompareNoCase(L"TABLE") == 0)
         {
             m_sawTable = m_expectTableName = true;
-            m_table.clear();
+            m_inLayerTable = false;
         }
-        else if (m_table == "LAYER" && value.CompareNoCase(L"LAYER") == 0)
+        else if (m_inLayerTable && value.CompareNoCase(L"LAYER") == 0)
         {
             m_object = Object::Layer;
             m_layer = LayerEntry{};
         }
         return;
     }
-    const bool inEntities = m_section == "ENTITIES";
-    if (m_section == "BLOCKS")
+    const bool inEntities = m_section == Section::Entities;
+    if (m_section == Section::Blocks)
     {
         if (value.CompareNoCase(L"BLOCK") == 0)
         {
@@ -95,10 +100,11 @@ void DxfHoldings::StartObject(const CString& value)
             return;
         }
     }
-    if (!inEntities && !(m_section == "BLOCKS" && m_inBlock))
+    if (!inEntities && !(m_section == Section::Blocks && m_inBlock))
         return;
     m_object = Object::Entity;
     m_type = m_names.Of(value);
+    m_isInsert = m_type == "INSERT";
     m_inSection = inEntities;
     m_paperSpace = m_negativeZ = m_scaled = m_mirrored = m_arrayed = false;
     if (inEntities)
@@ -109,7 +115,7 @@ void DxfHoldings::StartObject(const CString& value)
     else
     {
         ++m_holds.blockEntities[m_type];
-        m_blockHasInsert |= m_type == "INSERT";
+        m_blockHasInsert |= m_isInsert;
     }
 }
 
@@ -146,13 +152,13 @@ void DxfHoldings::EntityValue(int code, const CString& value)
         m_paperSpace = _wtoi(value) == 1;
     else if (code == 230)
         m_negativeZ = _wtof(value) < 0.0;
-    else if (m_type == "INSERT" && (code == 41 || code == 42 || code == 43))
+    else if (m_isInsert && (code == 41 || code == 42 || code == 43))
     {
         const double scale = _wtof(value);
         m_scaled |= std::fabs(scale) != 1.0;
         m_mirrored |= scale < 0.0;
     }
-    else if (m_type == "INSERT" && (code == 70 || code == 71))
+    else if (m_isInsert && (code == 70 || code == 71))
         m_arrayed |= _wtoi(value) > 1;
 }
 

@@ -21,8 +21,6 @@ class DxfHoldings
 
     // Whether the pair just observed starts an entity of the ENTITIES section.
     bool PairStartsSectionEntity() const { return m_pairStartsEntity; }
-    // Whether the current pair lies inside the ENTITIES section.
-    bool InEntitiesSection() const { return m_section == "ENTITIES"; }
     bool SawTable() const { return m_sawTable; }
     // Paper-space entities and entities with extrusion z < 0 of the types the importer reads.
     long long PaperSpaceRead() const { return m_paperSpaceRead; }
@@ -39,10 +37,10 @@ class DxfHoldings
     TypeNames& m_names;
     std::function<bool(const std::string&)> m_readsType;
 
-    std::string m_section;
+    enum class Section { None, Header, Tables, Blocks, Entities, Other } m_section = Section::None;
     bool m_expectSectionName = false;
     bool m_expectTableName = false;
-    std::string m_table;
+    bool m_inLayerTable = false;
     std::string m_variable;
     bool m_sawTable = false;
     bool m_pairStartsEntity = false;
@@ -53,6 +51,7 @@ class DxfHoldings
     // The object being read: an entity, or an entry of the LAYER table.
     enum class Object { None, Entity, Layer } m_object = Object::None;
     std::string m_type;
+    bool m_isInsert = false;
     bool m_inSection = false;
     bool m_paperSpace = false;
     bool m_negativeZ = false;

@@ -13,8 +13,6 @@ void DxfScan::Finish(const Entity& entity, const std::string& reason)
     if (!entity.sectionEntity)
         m_entities.Outside(entity.type);
     m_entities.Fate(entity.type, reason);
-    if (reason.empty())
-        ++m_kept[entity.type];
 }
 
 void DxfScan::TakenInto(const std::string& reason)

@@ -75,5 +75,4 @@ class DxfScan
     Tally& m_blockEntities;
     bool m_inBlock = false;
     std::optional<Entity> m_inside; // the entity a read failed in
-    std::map<std::string, long long> m_kept;
 };

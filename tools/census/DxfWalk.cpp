@@ -53,8 +53,8 @@ WalkOutcome DxfWalk::Run(bool steps)
     }
     else
         outcome.endedByEofValue = m_eofValueLine;
-    for (const auto& [type, count] : m_kept)
-        outcome.predicted[ClassOf(type)] += count;
+    for (const auto& [type, row] : m_entities.Rows())
+        outcome.predicted[ClassOf(type)] += row.kept;
     return outcome;
 }
 

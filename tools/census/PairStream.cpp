@@ -18,26 +18,28 @@ PairStream::PairStream(FILE* file, int buffer, PairHandler filePair)
 
 bool PairStream::ReadLine()
 {
+    // The last place a line can reach holds a line feed until the read: a cut line alone
+    // leaves another character there, so no line needs measuring.
+    const size_t last = m_buffer.size() - 2;
+    m_buffer[last] = L'\n';
     if (!m_file || !fgetws(m_buffer.data(), static_cast<int>(m_buffer.size()), m_file))
     {
         if (!m_longLine.empty()) // the file ends inside a cut line
             TakePiece(L"", 0, true);
         return false;
     }
-    const size_t length = std::wcslen(m_buffer.data());
-    const bool ended = length > 0 && m_buffer[length - 1] == L'\n';
-    if (!ended && static_cast<int>(length) == Limit() && !m_firstLongLine)
+    const bool cut = m_buffer[last] != L'\n' && m_buffer[last] != L'\0';
+    if (cut && !m_firstLongLine)
         m_firstLongLine = m_lines + 1;
-    if (ended)
-        ++m_lines;
-    if (m_sameAsFile && ended)
+    m_lines += !cut;
+    if (m_sameAsFile && !cut)
         m_fileCodeNext = !m_fileCodeNext; // Next hands the reader's pair on as the file's
     else
     {
         if (m_sameAsFile && !m_fileCodeNext)
             m_fileCode = m_code;
         m_sameAsFile = false;
-        TakePiece(m_buffer.data(), length, ended);
+        TakePiece(m_buffer.data(), std::wcslen(m_buffer.data()), !cut);
     }
     return true;
 }

@@ -37,7 +37,12 @@ std::string TypeNames::Of(const std::string& name)
 
 std::string TypeNames::Of(const CString& value)
 {
-    return Of(RvzUtf8FromWide(value.Left(static_cast<int>(kMaxTypeLength))));
+    if (value.str() != m_lastValue || m_lastName.empty())
+    {
+        m_lastValue = value.str();
+        m_lastName = Of(RvzUtf8FromWide(value.Left(static_cast<int>(kMaxTypeLength))));
+    }
+    return m_lastName;
 }
 
 AccountRow& Tally::Row(const std::string& type)

@@ -17,6 +17,8 @@ class TypeNames
 
   private:
     std::set<std::string> m_seen;
+    std::wstring m_lastValue; // entities mostly follow others of their type
+    std::string m_lastName;
 };
 
 class Tally
