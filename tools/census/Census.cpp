@@ -90,8 +90,8 @@ void FillRows(Explanation& out, const std::map<std::string, long long>& seen, co
             row.passedOver["shifted-pairs"] += missing;
         else if (missing > 0 && outcome.stop)
             row.passedOver["not-reached"] += missing;
-        else if (missing > 0 && outcome.endedByEofValue)
-            row.passedOver["not-reached-eof-value"] += missing;
+        else if (missing > 0 && !outcome.unreachedReason.empty())
+            row.passedOver[outcome.unreachedReason] += missing;
         else
             row.unexplained += missing;
         if (pairsShifted && !out.holds.entities.count(type))

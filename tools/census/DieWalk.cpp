@@ -32,6 +32,8 @@ WalkOutcome DieWalk::Run()
         else
             outcome.stop = StopHere("stop-die-no-endsec");
     }
+    else
+        outcome.unreachedReason = "not-reached-after-endsec";
     for (const auto& [type, row] : m_entities.Rows())
         outcome.predicted[ClassOf(type)] += row.kept;
     return outcome;

@@ -15,7 +15,7 @@ struct WalkOutcome
 {
     int result = 0;
     std::optional<StopPoint> stop;              // where and why a read returned 0
-    std::optional<long long> endedByEofValue;   // the line of a value EOF that ended the walk
+    std::string unreachedReason; // why a read that returned 1 left entities after its end
     std::map<std::string, long long> predicted; // shapes expected by class
 };
 

@@ -52,7 +52,7 @@ WalkOutcome DxfWalk::Run(bool steps)
             outcome.stop = StopHere("stop-no-eof");
     }
     else
-        outcome.endedByEofValue = m_eofValueLine;
+        outcome.unreachedReason = "not-reached-eof-value";
     for (const auto& [type, row] : m_entities.Rows())
         outcome.predicted[ClassOf(type)] += row.kept;
     return outcome;
@@ -65,10 +65,7 @@ int DxfWalk::Read()
     for (;;)
     {
         if (Is(L"EOF"))
-        {
-            m_eofValueLine = m_s.Line();
             return 1;
-        }
         int result;
         if (Is(L"LAYER"))
             result = AddLayer();

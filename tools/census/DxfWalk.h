@@ -51,5 +51,4 @@ class DxfWalk : public DxfScan
     std::string m_block;
     long long m_blockLine = 0;
     bool m_readingBlock = false;
-    long long m_eofValueLine = 0;
 };

@@ -14,7 +14,7 @@ const Reason kReasons[] = {
      "the CIRCLE's layer comes after its radius, where its reader has stopped"},
     {"insert-unknown-block", ReasonKind::Dropped, "INSERT of a block not defined before it"},
     {"insert-empty-block", ReasonKind::Dropped,
-     "INSERT of an empty block (it holds no line work this reader reads)"},
+     "INSERT of an empty block: it holds no line work this reader reads"},
     {"die-colour", ReasonKind::Dropped, "colour neither 1 nor 7"},
     {"die-layer", ReasonKind::Dropped,
      "no colour 1 or 7 of its own and its layer is not a die layer (colour 1 or 7 in the LAYER "
@@ -37,6 +37,8 @@ const Reason kReasons[] = {
      "not seen as an entity: a line the reader cuts shifted the pairs before it"},
     {"not-reached-eof-value", ReasonKind::PassedOver,
      "not reached: a value EOF ended the walk before it"},
+    {"not-reached-after-endsec", ReasonKind::PassedOver,
+     "not reached: the die reader ends at the first ENDSEC of its ENTITIES section"},
     {"plt-not-read", ReasonKind::PassedOver, "a command this reader does not read"},
     {"plt-setting", ReasonKind::PassedOver, "selects a pen or line type; draws nothing"},
     {"plt-pen-move", ReasonKind::PassedOver,

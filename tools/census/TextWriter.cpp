@@ -69,7 +69,9 @@ void WriteHoldings(std::ostream& out, const Explanation& e)
         << "\n";
     out << "  entities: " << Counts(h.entities) << "\n";
     if (h.blocks)
-        out << "  blocks: " << h.blocks << " holding " << Counts(h.blockEntities) << "\n";
+        out << "  blocks: " << h.blocks
+            << (h.blockEntities.empty() ? ", all empty" : " holding " + Counts(h.blockEntities))
+            << "\n";
     std::ostringstream notes;
     const auto note = [&notes](long long count, const char* what) {
         if (count)
