@@ -281,21 +281,27 @@ std::string DxfWalk::LayerRule(bool hasLayer, const std::string& otherwise)
     return "";
 }
 
+template <class OnPair> bool DxfWalk::ReadPairs(bool& hasLayer, OnPair onPair)
+{
+    if (!Next())
+        return false;
+    while (m_s.Code() != 0)
+    {
+        hasLayer |= m_s.Code() == 8 || m_s.Code() == 62;
+        onPair(m_s.Code());
+        if (!Next())
+            return false;
+    }
+    return true;
+}
+
 int DxfWalk::ReadLine()
 {
     const Entity entity = Begin();
-    if (!Next())
-        return CutOff(entity);
     bool hasLayer = false;
     long long points = 0;
-    while (m_s.Code() != 0)
-    {
-        const int code = m_s.Code();
-        hasLayer |= code == 8 || code == 62;
-        points += code == 20 || code == 21;
-        if (!Next())
-            return CutOff(entity);
-    }
+    if (!ReadPairs(hasLayer, [&points](int code) { points += code == 20 || code == 21; }))
+        return CutOff(entity);
     Finish(entity, points < 2 ? "fewer-than-two-points" : LayerRule(hasLayer));
     return 1;
 }
@@ -351,17 +357,10 @@ int DxfWalk::ReadPolyline()
 int DxfWalk::ReadSpline()
 {
     const Entity entity = Begin();
-    if (!Next())
-        return CutOff(entity);
     bool hasLayer = false;
     long long points = 0;
-    while (m_s.Code() != 0)
-    {
-        hasLayer |= m_s.Code() == 8 || m_s.Code() == 62;
-        points += m_s.Code() == 20;
-        if (!Next())
-            return CutOff(entity);
-    }
+    if (!ReadPairs(hasLayer, [&points](int code) { points += code == 20; }))
+        return CutOff(entity);
     Finish(entity, points < 2 ? "fewer-than-two-points" : LayerRule(hasLayer));
     return 1;
 }
@@ -398,15 +397,9 @@ int DxfWalk::ReadCircle()
 int DxfWalk::ReadArcOrEllipse()
 {
     const Entity entity = Begin();
-    if (!Next())
-        return CutOff(entity);
     bool hasLayer = false;
-    while (m_s.Code() != 0)
-    {
-        hasLayer |= m_s.Code() == 8 || m_s.Code() == 62;
-        if (!Next())
-            return CutOff(entity);
-    }
+    if (!ReadPairs(hasLayer, [](int) {}))
+        return CutOff(entity);
     Finish(entity, LayerRule(hasLayer));
     return 1;
 }
@@ -414,18 +407,13 @@ int DxfWalk::ReadArcOrEllipse()
 int DxfWalk::ReadInsert()
 {
     const Entity entity = Begin();
-    if (!Next())
-        return CutOff(entity);
     bool hasLayer = false;
     std::wstring block;
-    while (m_s.Code() != 0)
-    {
-        hasLayer |= m_s.Code() == 8 || m_s.Code() == 62;
-        if (m_s.Code() == 2)
-            block = m_s.Value().str();
-        if (!Next())
-            return CutOff(entity);
-    }
+    if (!ReadPairs(hasLayer, [&](int code) {
+            if (code == 2)
+                block = m_s.Value().str();
+        }))
+        return CutOff(entity);
     if (!hasLayer)
         Finish(entity, "no-layer-or-colour");
     else if (m_keptBlocks.count(block))
@@ -438,20 +426,15 @@ int DxfWalk::ReadInsert()
 int DxfWalk::ReadImage()
 {
     const Entity entity = Begin();
-    if (!Next())
-        return CutOff(entity);
     bool hasLayer = false;
     double width = 0.0, height = 0.0;
-    while (m_s.Code() != 0)
-    {
-        hasLayer |= m_s.Code() == 8 || m_s.Code() == 62;
-        if (m_s.Code() == 13)
-            width = _wtof(m_s.Value());
-        else if (m_s.Code() == 23)
-            height = _wtof(m_s.Value());
-        if (!Next())
-            return CutOff(entity);
-    }
+    if (!ReadPairs(hasLayer, [&](int code) {
+            if (code == 13)
+                width = _wtof(m_s.Value());
+            else if (code == 23)
+                height = _wtof(m_s.Value());
+        }))
+        return CutOff(entity);
     Finish(entity, !(width > 0.0) || !(height > 0.0) ? "image-zero-size" : LayerRule(hasLayer));
     return 1;
 }
@@ -459,11 +442,9 @@ int DxfWalk::ReadImage()
 int DxfWalk::ReadText()
 {
     const Entity entity = Begin();
-    if (!Next())
+    bool hasLayer = false; // a TEXT is kept on any layer or none
+    if (!ReadPairs(hasLayer, [](int) {}))
         return CutOff(entity);
-    while (m_s.Code() != 0)
-        if (!Next())
-            return CutOff(entity);
     Finish(entity, "");
     return 1;
 }

@@ -31,6 +31,9 @@ class DxfWalk : public DxfScan
     int SkipToNextEntity();
     int PassOver(const std::string& reason);
 
+    // Reads the entity's pairs after its type up to the next group 0, handing each code to
+    // onPair and noting whether one gave a layer name or a colour; false when the file ends.
+    template <class OnPair> bool ReadPairs(bool& hasLayer, OnPair onPair);
     int ReadLine();
     int ReadPolyline();
     int ReadSpline();

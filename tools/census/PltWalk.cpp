@@ -1,6 +1,7 @@
 #include "PltWalk.h"
 
 #include "Reasons.h"
+#include "plt/Parameters.h"
 
 std::string PltWalk::ClassOf(const std::string& mnemonic)
 {
@@ -55,34 +56,13 @@ std::string PltWalk::Mnemonic() const
 
 int PltWalk::PenPoints() const
 {
-    const wchar_t* p = m_label.GetString() + (m_label.GetLength() < 2 ? m_label.GetLength() : 2);
-    int values = 0, start = 0, i = 0;
-    for (; p[i]; ++i)
-        if (p[i] == L',' || (p[i] == L' ' && i > start))
-        {
-            ++values;
-            start = i + 1;
-        }
-    values += start < i;
+    const int values = ForEachPenValue(m_label, [](double) {});
     return values / 2 + values % 2; // a lone X is completed with the old Y
 }
 
 int PltWalk::ShapeValueCount() const
 {
-    const wchar_t* p = m_label.GetString() + (m_label.GetLength() < 2 ? m_label.GetLength() : 2);
-    int count = 0;
-    for (int i = 0; p[i];)
-    {
-        if (p[i] == L',' || p[i] == L' ')
-        {
-            ++i;
-            continue;
-        }
-        ++count;
-        while (p[i] && p[i] != L',' && p[i] != L' ')
-            ++i;
-    }
-    return count;
+    return ShapeValues(m_label, nullptr, 0);
 }
 
 void PltWalk::NoteChain(const std::string& reason)
