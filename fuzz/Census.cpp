@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const Explanation explanation = Explain(file.NarrowPath(), importer, {}, import);
         std::ostringstream text;
         WriteExplanation(text, explanation);
-        text << ExplanationJson(explanation).dump();
+        text << ExplanationJson(explanation).dump(); // names and texts are whole UTF-8
         if (TotalsOf(explanation).unexplained != 0)
             std::abort(); // the census and the importer disagree about this file
     }

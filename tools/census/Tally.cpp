@@ -21,9 +21,8 @@ bool AlwaysNamed(const std::string& key)
 }
 } // namespace
 
-std::string TypeNames::Of(const std::string& name)
+std::string TypeNames::Of(std::string key)
 {
-    std::string key = name.substr(0, kMaxTypeLength);
     for (char& c : key)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');

@@ -13,9 +13,10 @@ class TypeNames
 {
   public:
     std::string Of(const CString& value);
-    std::string Of(const std::string& name);
 
   private:
+    std::string Of(std::string key);
+
     std::set<std::string> m_seen;
     std::wstring m_lastValue; // entities mostly follow others of their type
     std::string m_lastName;

@@ -180,7 +180,8 @@ int Run(const Options& options)
         if (options.format == "json")
             out << ImportToJson(import).dump() << "\n";
         else if (options.format == "explain-json")
-            out << ExplanationJson(Explain(path, import.importer, options.settings, import)).dump()
+            out << ExplanationJson(Explain(path, import.importer, options.settings, import))
+                       .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                 << "\n";
         else if (options.format == "svg")
             WriteSvg(out, path, import);
