@@ -51,6 +51,10 @@ std::string PltWalk::Mnemonic() const
 {
     CString label = m_label;
     label.TrimLeft();
+    const auto isLetter = [](wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); };
+    // Encoded data (PE, binary runs) falls apart into pieces that name no command: one row.
+    if (label.GetLength() < 2 || !isLetter(label[0]) || !isLetter(label[1]))
+        return "(no mnemonic)";
     return m_names.Of(label.Left(2));
 }
 

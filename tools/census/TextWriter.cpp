@@ -53,10 +53,7 @@ void WriteHoldings(std::ostream& out, const Explanation& e)
 {
     const Holdings& h = e.holds;
     if (e.importer == "plt")
-    {
-        out << "  commands: " << Counts(h.commands) << "\n";
-        return;
-    }
+        return; // the rows below count the commands
     out << "  sections: " << Join(h.sections) << "\n";
     out << "  layers: " << h.layerCount;
     for (size_t i = 0; i < h.layers.size(); ++i)
