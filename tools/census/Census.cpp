@@ -107,11 +107,13 @@ void FillRows(Explanation& out, const std::map<std::string, long long>& seen, co
 template <class ClassOf>
 void Reconcile(Explanation& out, const Import& import, const WalkOutcome& outcome, ClassOf classOf)
 {
-    const auto actual = ShapesByClass(import);
-    std::map<std::string, long long> predicted = outcome.predicted;
+    auto actual = ShapesByClass(import);
+    for (const auto& [name, count] : outcome.predicted)
+        actual[name] += 0; // a class the import holds none of
     for (const auto& [name, count] : actual)
     {
-        long long deficit = predicted[name] - count;
+        auto expected = outcome.predicted.find(name);
+        long long deficit = (expected == outcome.predicted.end() ? 0 : expected->second) - count;
         for (AccountRow& row : out.accounting)
             if (deficit > 0 && classOf(row.type) == name)
             {

@@ -26,9 +26,9 @@ std::string TypeNames::Of(std::string key)
     for (char& c : key)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
-    if (m_seen.count(key))
+    if (AlwaysNamed(key) || m_seen.count(key))
         return key;
-    if (m_seen.size() >= kMaxTypes && !AlwaysNamed(key))
+    if (m_seen.size() >= kMaxTypes)
         return kOtherTypes;
     m_seen.insert(key);
     return key;
