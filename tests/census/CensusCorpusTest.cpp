@@ -8,11 +8,12 @@
 
 namespace
 {
-void ExpectAccountedFor(const std::filesystem::path& path, const std::string& importer)
+void ExpectAccountedFor(const std::filesystem::path& path, const std::string& importer,
+                        const ImportSettings& settings = {})
 {
     Import import;
-    ASSERT_TRUE(RunImport(importer, path.string(), {}, import)) << path;
-    const Explanation e = Explain(path.string(), importer, {}, import);
+    ASSERT_TRUE(RunImport(importer, path.string(), settings, import)) << path;
+    const Explanation e = Explain(path.string(), importer, settings, import);
     long long kept = 0;
     for (const AccountRow& row : e.accounting)
     {
@@ -37,6 +38,9 @@ TEST(CensusCorpus, AccountsForEveryEntityOfEveryFile)
     for (const auto& entry : std::filesystem::directory_iterator(RIVEZ_DXF_CORPUS))
     {
         ExpectAccountedFor(entry.path(), "dxf");
+        ImportSettings steps;
+        steps.dxfSteps = true;
+        ExpectAccountedFor(entry.path(), "dxf", steps);
         ExpectAccountedFor(entry.path(), "die");
         ++files;
     }

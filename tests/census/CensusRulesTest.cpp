@@ -49,6 +49,12 @@ std::vector<RuleCase> Cases()
          "", "insert-not-applied nested-blocks",
          "INSERT 1: kept 0, block-line-work-only 1\nLINE 1: kept 1\n"
          "TEXT 1: kept 0, block-line-work-only 1\n"},
+        {"the file ends inside a block definition", "dxf",
+         Words("0 SECTION 2 BLOCKS 0 BLOCK 2 B 70 0"), "", "stop-eof-in-block"},
+        {"imperial measurement without $INSUNITS", "dxf",
+         Words("0 SECTION 2 HEADER 9 $MEASUREMENT 70 0 0 ENDSEC") +
+             InEntities(Words("0 LINE 8 A " + line)),
+         "LINE 1: kept 1\n", "", "units-not-mm"},
         {"unread types are passed over, VERTEX and SEQEND belong to their POLYLINE", "dxf",
          InEntities(Words("0 MTEXT 8 A 0 POLYLINE 8 A 66 1 10 0 20 0 0 VERTEX 10 0 20 0 "
                           "0 VERTEX 10 1 20 1 0 SEQEND")),
@@ -86,6 +92,21 @@ std::vector<RuleCase> Cases()
                                         "0 VERTEX 10 1 20 1 0 LINE 62 1 " + line + "0 SEQEND")),
          "LINE 1: kept 0, swallowed-by-polyline 1\nPOLYLINE 1: kept 1\n"
          "SEQEND 1: kept 0, part-of-polyline 1\nVERTEX 2: kept 0, part-of-polyline 2\n"},
+        {"the die reader needs ENTITIES after its tables", "die", kLayerTable + Words("0 EOF"), "",
+         "stop-die-no-entities"},
+        {"the die reader needs the ENDSEC of its ENTITIES", "die",
+         kLayerTable + Words("0 SECTION 2 ENTITIES 0 LINE 62 1 " + line + "0 POINT 8 A"),
+         "LINE 1: kept 1\nPOINT 1: kept 0, type-not-read 1\n", "stop-die-no-endsec"},
+        {"the die reader ends at its first ENDSEC", "die",
+         kLayerTable + Words("0 SECTION 2 ENTITIES 0 LINE 62 1 " + line + "0 ENDSEC ") +
+             InEntities(Words("0 LINE 62 1 " + line)),
+         "LINE 2: kept 1, not-reached-after-endsec 1\n"},
+        {"plotter pen moves and a polyline the file ends in", "plt",
+         "SP1;PA10,10;PD20,20;CI1;PA30,30;PU;PR5,5;PD",
+         "CI 1: kept 1\nPA 2: kept 1, plt-pen-move 1\nPD 2: kept 1, plt-cut-off 1\n"
+         "PR 1: kept 0, plt-open-at-end 1\nPU 1: kept 0, plt-open-at-end 1\n"
+         "SP 1: kept 0, plt-setting 1\n",
+         "stop-plt", "", "", ".plt"},
         {"plotter commands", "plt",
          "IN;SP1;PU0,0;PD10,0,10,10;PU;AA0,0;CI5;AA10,0,90;PE;SC0,1,0,1;PA5,5",
          "AA 2: kept 1, plt-too-few-values 1\nCI 1: kept 1\nIN 1: kept 0, plt-not-read 1\n"
