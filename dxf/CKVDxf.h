@@ -12,6 +12,9 @@ class CKVDxf
     CKVDxf& operator=(const CKVDxf&) = delete;
 
     // Object and pair reader
+    // Open sets the whole process to the user's locale, whose decimal point the numbers are
+    // then read by: under a decimal-comma locale a host that wants "0.5" read as 0.5 calls
+    // setlocale(LC_NUMERIC, "C") after Open.
     int Open(CString path);
     int ReadLabel();
     int GetCode(CString text, int& code, CString& name);

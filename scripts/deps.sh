@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, tests and tools need, when they are missing.
+# Installs the Debian packages RIVEzozer needs, when they are missing.
+#   scripts/deps.sh demo   what building the library and rivez needs (scripts/demo.sh)
+#   scripts/deps.sh        that and what the tests, fuzzing, benchmarks and pictures add
 set -euo pipefail
 
-RIVEZ_PACKAGES=(cmake g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev librsvg2-bin libxml2-utils libpng-dev libdxflib-dev time locales)
+RIVEZ_DEMO_PACKAGES=(cmake g++ nlohmann-json3-dev libcli11-dev)
+RIVEZ_TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev librsvg2-bin
+  libxml2-utils libpng-dev libdxflib-dev time locales)
 
+wanted=("${RIVEZ_DEMO_PACKAGES[@]}")
+if [ "${1:-}" != demo ]; then
+  wanted+=("${RIVEZ_TEST_PACKAGES[@]}")
+fi
 missing=()
-for pkg in "${RIVEZ_PACKAGES[@]}"; do
+for pkg in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -20,7 +27,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The census test of a decimal-comma locale reads under de_DE.UTF-8; without it, it is skipped.
-if [ "$(id -u)" -eq 0 ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+if [ "${1:-}" != demo ] && [ "$(id -u)" -eq 0 ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
   sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   locale-gen >/dev/null
 fi

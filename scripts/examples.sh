@@ -1,12 +1,12 @@
 # Shared by the scripts that read the examples: builds rivez and lists the example drawings.
 # Sourced, not run.
 
-# Builds the Release rivez and sets $rivez to it.
+# Builds the Release rivez, without tests and benchmarks, and sets $rivez to it.
 build_rivez() {
-  scripts/deps.sh
-  cmake --preset release >/dev/null
-  cmake --build --preset release --target rivez -j"$(nproc)" >/dev/null
-  rivez=build/release/tools/rivez/rivez
+  scripts/deps.sh demo
+  cmake --preset demo >/dev/null
+  cmake --build --preset demo --target rivez -j"$(nproc)" >/dev/null
+  rivez=build/demo/tools/rivez/rivez
 }
 
 # Calls the given command with each example drawing and then the importer options it needs.

@@ -15,6 +15,7 @@ picture() {
   echo "$name.png"
 }
 
+scripts/deps.sh # rsvg-convert
 build_rivez
 mkdir -p docs
 for_each_example picture

@@ -8,6 +8,8 @@ namespace
 {
 const int kMaxPoints = 4096;
 const double kLargestStep = kTwoPi / 8; // even a tiny ellipse keeps its shape
+// Drawings write the end parameter of a whole ellipse with six decimals (6.283185).
+const double kWholeTurnTolerance = 1e-6;
 } // namespace
 
 void CEllipseShape::GetPolyData(POLYDATA& record)
@@ -21,7 +23,7 @@ void CEllipseShape::GetPolyData(POLYDATA& record)
     double sweep = m_dEndParam - m_dStartParam;
     if (sweep < 0)
         sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
-    const bool whole = !(sweep > 0 && sweep < kTwoPi);
+    const bool whole = !(sweep > 0 && sweep < kTwoPi - kWholeTurnTolerance);
     if (whole)
         sweep = kTwoPi;
     // A chord over a parameter step h deviates at most h^2/8 times the largest semi-axis.

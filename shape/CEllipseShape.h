@@ -15,8 +15,9 @@ class CEllipseShape : public CShape
     void Turn(double cx, double cy, double angle) override;
 
     // The ellipse as points, at most 0.05 drawing units off the curve and at most 4096 points.
-    // A whole turn (a sweep of 2*pi or more, or none) is closed without a repeated end point;
-    // a part is open with both ends. An end parameter below the start runs through 2*pi.
+    // A whole turn (a sweep within 1e-6 of 2*pi or more, or none) is closed without a
+    // repeated end point; a part is open with both ends. An end parameter below the start
+    // runs through 2*pi.
     // m_nAux holds the number of segments: the count when closed, one less when open.
     // A non-finite field gives an empty record.
     virtual void GetPolyData(POLYDATA& record);

@@ -3,20 +3,33 @@
 #include <algorithm>
 #include <cmath>
 
-void CTextShape::Recalc()
+void CTextShape::GetBoxCorners(double xs[4], double ys[4]) const
 {
     // Width estimated at 0.6 of the height per character, as for a typical CAD font.
     double width = 0.6 * m_dHeight * m_dWidthFactor * m_strText.GetLength();
-    double xs[4] = {0.0, width, width, 0.0}, ys[4] = {0.0, 0.0, m_dHeight, m_dHeight};
-    double minX = m_dX, maxX = m_dX, minY = m_dY, maxY = m_dY;
+    const double offsetsX[4] = {0.0, width, width, 0.0},
+                 offsetsY[4] = {0.0, 0.0, m_dHeight, m_dHeight};
+    xs[0] = m_dX;
+    ys[0] = m_dY;
     for (int i = 1; i < 4; ++i)
     {
-        double x = m_dX + xs[i], y = m_dY + ys[i];
-        RotatePoint(x, y, m_dX, m_dY, m_dAngle);
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
+        xs[i] = m_dX + offsetsX[i];
+        ys[i] = m_dY + offsetsY[i];
+        RotatePoint(xs[i], ys[i], m_dX, m_dY, m_dAngle);
+    }
+}
+
+void CTextShape::Recalc()
+{
+    double xs[4], ys[4];
+    GetBoxCorners(xs, ys);
+    double minX = xs[0], maxX = xs[0], minY = ys[0], maxY = ys[0];
+    for (int i = 1; i < 4; ++i)
+    {
+        minX = std::min(minX, xs[i]);
+        maxX = std::max(maxX, xs[i]);
+        minY = std::min(minY, ys[i]);
+        maxY = std::max(maxY, ys[i]);
     }
     SetBound(minX, minY, maxX, maxY);
 }

@@ -11,6 +11,9 @@ class CTextShape : public CShape
     void Move(double dx, double dy) override;
     void Turn(double cx, double cy, double angle) override;
 
+    // The corners of the turned box of height by estimated width, the insertion point first.
+    void GetBoxCorners(double xs[4], double ys[4]) const;
+
     double m_dX = 0.0;
     double m_dY = 0.0;
     CString m_strStyle;

@@ -121,6 +121,15 @@ void CPolylineShape::BasicSpline(int nDegree, int nKnots, double* pKnots)
         double from = knots[span], to = knots[span + 1];
         if (!(from < to))
             continue;
+        // A knot repeated more than the degree may break the curve: the piece before a gap
+        // runs to its own end point before the next piece starts.
+        if (!curve.empty() && span - lastSpan > degree)
+        {
+            Point end = Evaluate(control, knots, degree, lastSpan, knots[lastSpan + 1]);
+            Point next = Evaluate(control, knots, degree, span, from);
+            if (end.x != next.x || end.y != next.y)
+                curve.push_back(end);
+        }
         lastSpan = span;
         int segments = SegmentsFor(to - from, SecondDerivativeBound(control, knots, degree, span));
         for (int i = 0; i < segments; ++i)

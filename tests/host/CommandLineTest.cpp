@@ -34,4 +34,9 @@ TEST(HostCommandLine, ScalesStepsAndSummaryCounts)
     const std::string summary = Rivez(kBracket + " " + kCarton + " --importer dxf").out;
     for (const char* part : {"\n\n", " open, ", " closed", "extent: (0, 0) to (200, 100)"})
         EXPECT_NE(summary.find(part), std::string::npos) << part; // "\n\n": a block per file
+    // Zero is printed as 0, whatever its sign.
+    TempFile signedZeros(Dxf("0 SECTION 2 ENTITIES 0 LINE 8 L 10 -0 20 -0.0 11 1 21 1 "
+                             "0 ENDSEC 0 EOF"));
+    EXPECT_NE(Rivez(signedZeros.Path().string()).out.find("extent: (0, 0) to (1, 1), 1 x 1\n"),
+              std::string::npos);
 }

@@ -61,3 +61,79 @@ TEST(HostSvg, ArcsRunCounterClockwiseWithYUp)
     EXPECT_NE(Rivez("--format svg " + empty.Path().string()).out.find("empty import"),
               std::string::npos);
 }
+
+// The picture's size and the extent its legend states.
+struct Framed
+{
+    double width, minX, minY, maxX, maxY;
+};
+
+static Framed FrameOf(const std::string& svg)
+{
+    std::smatch size, extent;
+    EXPECT_TRUE(std::regex_search(svg, size, std::regex("<svg [^>]*width=\"([0-9.]+)\"")));
+    EXPECT_TRUE(std::regex_search(
+        svg, extent, std::regex("extent \\(([-0-9.e]+), ([-0-9.e]+)\\) to \\(([-0-9.e]+), "
+                                "([-0-9.e]+)\\)")));
+    if (size.empty() || extent.empty())
+        return {};
+    return {std::stod(size[1]), std::stod(extent[1]), std::stod(extent[2]), std::stod(extent[3]),
+            std::stod(extent[4])};
+}
+
+TEST(HostSvg, FrameHoldsLongAndTurnedTexts)
+{
+    // A line of 10 units and a label of 40 characters, 5 high, along x; then the same turned
+    // upright.
+    const std::string label = "0 TEXT 8 L 10 0 20 0 40 5 1 " + std::string(40, 'W');
+    TempFile along(Dxf("0 SECTION 2 ENTITIES 0 LINE 8 L 10 0 20 0 11 10 21 0 " + label +
+                       " 0 ENDSEC 0 EOF"));
+    Framed wide = FrameOf(Rivez("--format svg " + along.Path().string()).out);
+    EXPECT_GE(wide.maxX, 100); // about 0.6 of the height a character
+    EXPECT_GE(wide.maxY, 5);
+    TempFile upright(Dxf("0 SECTION 2 ENTITIES 0 LINE 8 L 10 0 20 0 11 10 21 0 " + label +
+                         " 50 90 0 ENDSEC 0 EOF"));
+    Framed tall = FrameOf(Rivez("--format svg " + upright.Path().string()).out);
+    EXPECT_GE(tall.maxY, 100);
+    EXPECT_LE(tall.minX, -5);
+}
+
+TEST(HostSvg, LegendFitsAnEmptyPicture)
+{
+    TempFile empty(Dxf("0 EOF"));
+    for (const std::string importer : {"dxf", "die"})
+    {
+        const std::string svg =
+            Rivez("--format svg --importer " + importer + " " + empty.Path().string()).out;
+        std::smatch size;
+        ASSERT_TRUE(std::regex_search(svg, size, std::regex("<svg [^>]*width=\"([0-9.]+)\"")));
+        // Every legend text, at 13 pixels, takes about 7 pixels a character.
+        const std::regex text("<text x=\"([0-9.]+)\"[^>]*>([^<]*)</text>");
+        for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it)
+            EXPECT_LE(std::stod((*it)[1]) + 7.0 * (*it)[2].length(), std::stod(size[1]))
+                << importer << ": " << (*it)[2];
+    }
+}
+
+TEST(HostSvg, SeveralFilesGiveAPictureEachInTheDirectory)
+{
+    TempFile dir("", ".pictures"); // its path, made a directory by rivez
+    std::filesystem::remove(dir.Path());
+    const std::string pictures = dir.Path().string();
+    // Two inputs of the same name keep their pictures apart.
+    ASSERT_EQ(Rivez("--format svg -o " + pictures + " " + kBracket + " " + kBracket + " " +
+                    kCarton + " --importer die")
+                  .status,
+              0);
+    for (const char* name : {"bracket.svg", "bracket-2.svg", "carton.svg"})
+    {
+        const std::string svg = Slurp(dir.Path() / name);
+        EXPECT_EQ(svg.rfind("<?xml", 0), 0u) << name;
+        EXPECT_EQ(svg.find("<?xml", 1), std::string::npos) << name; // one document a file
+    }
+    std::filesystem::remove_all(dir.Path());
+    // Without a directory several pictures would run into one stream that no viewer reads.
+    RivezRun run = Rivez("--format svg " + kBracket + " " + kBracket);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("-o DIR"), std::string::npos) << run.err;
+}

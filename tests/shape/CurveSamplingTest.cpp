@@ -48,3 +48,52 @@ TEST(BasicSpline, StaysWithinTheDeviationAndBounded)
     huge.BasicSpline(9);
     EXPECT_LE(huge.m_nCount, 257); // 256 segments a span at most
 }
+
+TEST(BasicSpline, EachPieceRunsToItsOwnEnd)
+{
+    // An inner knot repeated more than the degree breaks the curve: each piece ends at its
+    // own last control point before the next piece starts at its first.
+    CPolylineShape lines = Controls({{0, 0}, {1, 0}, {5, 5}, {6, 5}});
+    double lineKnots[] = {0, 0, 1, 1, 2, 2};
+    lines.BasicSpline(1, 6, lineKnots);
+    ASSERT_EQ(lines.m_nCount, 4);
+    const double pieceEnds[] = {0, 1, 5, 6};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(lines.m_pX[i], pieceEnds[i]) << i;
+
+    CPolylineShape arches = Controls({{0, 0}, {1, 2}, {2, 0}, {10, 0}, {11, 2}, {12, 0}});
+    double archKnots[] = {0, 0, 0, 1, 1, 1, 2, 2, 2};
+    arches.BasicSpline(2, 9, archKnots);
+    int jump = 0;
+    while (jump + 1 < arches.m_nCount && arches.m_pX[jump + 1] < 10)
+        ++jump;
+    EXPECT_EQ(arches.m_pX[jump], 2.0);
+    EXPECT_EQ(arches.m_pY[jump], 0.0);
+    EXPECT_EQ(arches.m_pX[jump + 1], 10.0);
+    EXPECT_EQ(arches.m_pX[arches.m_nCount - 1], 12.0);
+
+    // Repeated only as often as the degree, the curve is whole and passes the knot once.
+    CPolylineShape corner = Controls({{0, 0}, {1, 0}, {1, 1}});
+    double cornerKnots[] = {0, 0, 1, 2, 2};
+    corner.BasicSpline(1, 5, cornerKnots);
+    EXPECT_EQ(corner.m_nCount, 3);
+}
+
+TEST(EllipsePolyData, SweepWithinAMillionthOfATurnIsWhole)
+{
+    // Drawings write the end parameter of a whole ellipse with six decimals.
+    for (auto [end, closed] : {std::pair{6.283185, 1}, std::pair{6.2831, 0}, std::pair{kTwoPi, 1}})
+    {
+        CEllipseShape ellipse;
+        ellipse.m_dMajor = 10;
+        ellipse.m_dMinor = 5;
+        ellipse.m_dEndParam = end;
+        POLYDATA record;
+        ellipse.GetPolyData(record);
+        EXPECT_EQ(record.m_bClose, closed) << end;
+        // A whole turn does not repeat its first point at the end.
+        EXPECT_EQ(record.m_nAux, closed ? record.m_nCount : record.m_nCount - 1) << end;
+        delete[] record.m_pX;
+        delete[] record.m_pY;
+    }
+}

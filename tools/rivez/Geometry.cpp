@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 void Extent::Add(double x, double y)
 {
@@ -26,6 +27,20 @@ void Extent::Add(const Extent& other)
         Add(other.minX, other.minY);
         Add(other.maxX, other.maxY);
     }
+}
+
+double WithoutMinusZero(double value)
+{
+    return value == 0 ? 0.0 : value;
+}
+
+std::string CornersText(const Extent& extent)
+{
+    std::ostringstream text;
+    text << "(" << WithoutMinusZero(extent.minX) << ", " << WithoutMinusZero(extent.minY)
+         << ") to (" << WithoutMinusZero(extent.maxX) << ", " << WithoutMinusZero(extent.maxY)
+         << ")";
+    return text.str();
 }
 
 double ArcSweep(const CCircleShape& circle)

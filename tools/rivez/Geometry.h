@@ -1,6 +1,7 @@
 #pragma once
 // What the summary and the picture both need of an import's shapes.
 #include <functional>
+#include <string>
 
 #include "Import.h"
 #include "shape/Geometry.h"
@@ -14,6 +15,12 @@ struct Extent
 
     double minX = 1.0, minY = 1.0, maxX = -1.0, maxY = -1.0; // empty until the first point
 };
+
+// The value for text meant to be read: a zero of either sign is 0, never -0.
+double WithoutMinusZero(double value);
+
+// "(minX, minY) to (maxX, maxY)".
+std::string CornersText(const Extent& extent);
 
 // Counter-clockwise sweep of an arc in (0, 2pi]; equal or wild angles are a whole circle.
 double ArcSweep(const CCircleShape& circle);

@@ -98,15 +98,14 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
         out << "  layers: colour 1 [" << Join(import.color1) << "], colour 7 ["
             << Join(import.color7) << "]\n";
     else if (import.pen)
-        out << "  pen: " << import.pen->number << " at (" << import.pen->x << ", " << import.pen->y
-            << "), draw state " << import.pen->drawState << "\n";
+        out << "  pen: " << import.pen->number << " at (" << WithoutMinusZero(import.pen->x) << ", "
+            << WithoutMinusZero(import.pen->y) << "), draw state " << import.pen->drawState << "\n";
     out << "  not kept: " << NotKeptLine(path, import) << "\n";
     const Extent extent = ImportExtent(import);
     out << "  extent: ";
     if (extent.IsEmpty())
         out << "empty\n";
     else
-        out << "(" << extent.minX << ", " << extent.minY << ") to (" << extent.maxX << ", "
-            << extent.maxY << "), " << extent.maxX - extent.minX << " x "
+        out << CornersText(extent) << ", " << extent.maxX - extent.minX << " x "
             << extent.maxY - extent.minY << "\n";
 }

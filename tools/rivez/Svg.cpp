@@ -10,6 +10,9 @@ namespace
 const double kDrawingPixels = 1000; // the longer side of the drawing
 const double kMargin = 24;
 const double kLegendBand = 56;
+const double kLegendEntry = 260;     // from one line class's entry to the next
+const double kLegendLabel = 36;      // from an entry's swatch to its label
+const double kLegendCharWidth = 7.5; // a character at the legend's 13 pixels, generously
 
 const char* LineClassColor(int lineClass)
 {
@@ -68,7 +71,7 @@ std::string XmlText(const CString& text)
 class Canvas
 {
   public:
-    Canvas(const Extent& extent)
+    Canvas(const Extent& extent, double leastWidth) : m_leastWidth(leastWidth)
     {
         if (extent.IsEmpty())
             return;
@@ -85,13 +88,13 @@ class Canvas
     std::string Y(double y) const { return Px(kMargin + (m_maxY - y) * m_scale); }
     std::string Length(double length) const { return Px(std::fabs(length) * m_scale); }
     std::string Point(double x, double y) const { return X(x) + " " + Y(y); }
-    double Width() const { return std::max(m_width, 240.0) + 2 * kMargin; }
+    double Width() const { return std::max(m_width, m_leastWidth) + 2 * kMargin; }
     double Height() const { return m_height + 2 * kMargin + kLegendBand; }
     double DrawingHeight() const { return m_height; }
     double DrawingWidth() const { return m_width; }
 
   private:
-    double m_minX = 0, m_maxY = 0, m_scale = 1, m_width = 0, m_height = 0;
+    double m_leastWidth, m_minX = 0, m_maxY = 0, m_scale = 1, m_width = 0, m_height = 0;
 };
 
 bool Finite(double x, double y)
@@ -174,36 +177,70 @@ void WriteShape(std::ostream& out, const Canvas& canvas, const CShape& shape)
         WriteText(out, canvas, *t, color);
 }
 
-void WriteLegend(std::ostream& out, const Canvas& canvas, const Import& import,
-                 const Extent& extent)
+// What the legend says: a label per line class and the extent.
+struct Legend
+{
+    std::string labels[2];
+    std::string extent;
+
+    double Width() const
+    {
+        return std::max({kLegendLabel + labels[0].size() * kLegendCharWidth,
+                         kLegendEntry + kLegendLabel + labels[1].size() * kLegendCharWidth,
+                         extent.size() * kLegendCharWidth});
+    }
+};
+
+Legend LegendOf(const Import& import, const Extent& extent)
 {
     const bool die = import.importer == "die";
-    const std::string labels[] = {die ? "line class 0: cutting (colour 1)" : "line class 0",
-                                  die ? "line class 1: creasing (colour 7)" : "line class 1"};
+    return {{die ? "line class 0: cutting (colour 1)" : "line class 0",
+             die ? "line class 1: creasing (colour 7)" : "line class 1"},
+            extent.IsEmpty() ? "empty import: no shapes"
+                             : "extent " + CornersText(extent) + ", drawing units"};
+}
+
+void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
+{
     const double top = canvas.DrawingHeight() + 2 * kMargin;
     out << "<g class=\"legend\" font-family=\"sans-serif\" font-size=\"13\">\n";
     for (int lineClass = 0; lineClass < 2; ++lineClass)
     {
-        double x = kMargin + lineClass * 260, y = top + 8;
+        double x = kMargin + lineClass * kLegendEntry, y = top + 8;
         out << "<path d=\"M" << Px(x) << " " << Px(y) << " h28\" stroke=\""
             << LineClassColor(lineClass) << "\" stroke-width=\"3\"/>\n"
-            << "<text x=\"" << Px(x + 36) << "\" y=\"" << Px(y + 4) << "\">" << labels[lineClass]
-            << "</text>\n";
+            << "<text x=\"" << Px(x + kLegendLabel) << "\" y=\"" << Px(y + 4) << "\">"
+            << legend.labels[lineClass] << "</text>\n";
     }
-    out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">";
-    if (extent.IsEmpty())
-        out << "empty import: no shapes";
-    else
-        out << "extent (" << extent.minX << ", " << extent.minY << ") to (" << extent.maxX << ", "
-            << extent.maxY << "), drawing units";
-    out << "</text>\n</g>\n";
+    out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">"
+        << legend.extent << "</text>\n</g>\n";
+}
+
+// The shapes' extent widened by every text's estimated box, so that no label runs out.
+Extent PictureExtent(const Import& import)
+{
+    Extent extent = ImportExtent(import);
+    auto addTextBox = [&](const CShape& shape)
+    {
+        if (const auto* text = dynamic_cast<const CTextShape*>(&shape))
+        {
+            double xs[4], ys[4];
+            text->GetBoxCorners(xs, ys);
+            for (int i = 0; i < 4; ++i)
+                extent.Add(xs[i], ys[i]);
+        }
+    };
+    ForEachShape(import.shapes, addTextBox);
+    ForEachShape(import.inserts, addTextBox);
+    return extent;
 }
 } // namespace
 
 void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
 {
-    const Extent extent = ImportExtent(import);
-    const Canvas canvas(extent);
+    const Extent extent = PictureExtent(import);
+    const Legend legend = LegendOf(import, extent);
+    const Canvas canvas(extent, legend.Width());
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
         << "\" height=\"" << Px(canvas.Height()) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
@@ -228,6 +265,6 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
         out << "</g>\n";
     }
     out << "</g>\n";
-    WriteLegend(out, canvas, import, extent);
+    WriteLegend(out, canvas, legend);
     out << "</svg>\n";
 }

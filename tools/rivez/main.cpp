@@ -14,6 +14,7 @@
 #include "Census.h"
 #include "Import.h"
 #include "Json.h"
+#include "PictureFiles.h"
 #include "Summary.h"
 #include "Svg.h"
 
@@ -74,7 +75,10 @@ void Validate(const Options& options)
         if (options.settings.dxfSteps && importer != "dxf")
             throw UsageError{"--dxf-steps works with the dxf importer only"};
     }
-    if (!options.output.empty() && options.format != "summary" && options.files.size() > 1)
+    if (options.format == "svg" && options.files.size() > 1 && options.output.empty())
+        throw UsageError{"several FILEs make several pictures: give -o DIR for an SVG file each"};
+    if (!options.output.empty() && options.format != "summary" && options.format != "svg" &&
+        options.files.size() > 1)
         throw UsageError{"--output takes one FILE only for --format " + options.format};
 }
 
@@ -92,14 +96,19 @@ Options Parse(int argc, char** argv)
                    "summary, json, svg, explain (why each entity was kept, dropped or passed "
                    "over) or explain-json")
         ->check(CLI::IsMember({"summary", "json", "svg", "explain", "explain-json"}));
-    app.add_option("-o,--output", options.output, "write there instead of standard output");
+    app.add_option("-o,--output", options.output,
+                   "write there instead of standard output; for --format svg with several "
+                   "FILEs (or an existing directory) a directory: one NAME.svg per FILE, "
+                   "NAME-2.svg ... when names repeat");
     app.add_option("--dxf-scale", dxfScale, "SX,SY: the DXF scale factors");
     app.add_option("--plt-scale", pltScale, "SX,SY: the plotter scale factors of unit mode 0");
     app.add_option("--plt-scale2", pltScale2, "SX,SY: the plotter scale factors of unit mode 1");
     app.add_option("--unit-mode", options.settings.unitMode, "the plotter unit mode, 0 or 1");
     app.add_flag("--dxf-steps", options.settings.dxfSteps,
                  "dxf only: ReadLayer, Read_C, ReadEntities in turn instead of Read");
-    app.add_option("FILE", options.files, "the drawings to read")->required();
+    app.add_option("FILE", options.files,
+                   "the drawings to read; with several, JSON is one object per line")
+        ->required();
     try
     {
         app.parse(argc, argv);
@@ -150,10 +159,39 @@ class Progress
     bool m_shown;
 };
 
+// Writes the picture of one import into its own file.
+bool WritePictureFile(const std::filesystem::path& picture, const std::string& path,
+                      const Import& import)
+{
+    std::ofstream file(picture, std::ios::binary);
+    if (file)
+        WriteSvg(file, path, import);
+    if (!file.flush())
+    {
+        std::cerr << "rivez: cannot write " << picture.string() << ": " << std::strerror(errno)
+                  << "\n";
+        return false;
+    }
+    return true;
+}
+
 int Run(const Options& options)
 {
     std::ofstream file;
-    if (!options.output.empty())
+    std::vector<std::filesystem::path> pictures;
+    std::error_code error;
+    if (options.format == "svg" && !options.output.empty() &&
+        (options.files.size() > 1 || std::filesystem::is_directory(options.output)))
+    {
+        if (!std::filesystem::create_directories(options.output, error) && error)
+        {
+            std::cerr << "rivez: cannot make the directory " << options.output << ": "
+                      << error.message() << "\n";
+            return 1;
+        }
+        pictures = PictureFiles(options.output, options.files);
+    }
+    else if (!options.output.empty())
     {
         file.open(options.output, std::ios::binary);
         if (!file)
@@ -183,6 +221,8 @@ int Run(const Options& options)
             out << ExplanationJson(Explain(path, import.importer, options.settings, import))
                        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                 << "\n";
+        else if (options.format == "svg" && !pictures.empty())
+            status = WritePictureFile(pictures[i], path, import) ? status : 1;
         else if (options.format == "svg")
             WriteSvg(out, path, import);
         else
