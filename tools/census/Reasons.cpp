@@ -21,7 +21,7 @@ const Reason kReasons[] = {
      "table)"},
     {"file-ends-inside", ReasonKind::Dropped, "the file ends inside it"},
     {"plt-too-few-values", ReasonKind::Dropped,
-     "too few values (an arc needs three, a circle one)"},
+     "too few values: an arc needs three, a circle one"},
     {"plt-open-at-end", ReasonKind::Dropped, "the file ends while its polyline is still open"},
     {"plt-cut-off", ReasonKind::Dropped,
      "cut off by the end of the file: no ';' or line end after it"},
