@@ -65,6 +65,8 @@ const char* ResultInWords(const Import& import)
 std::string NotKeptLine(const std::string& path, const Import& import)
 {
     const CensusTotals totals = TotalsOf(Explain(path, import.importer, ImportSettings{}, import));
+    if (totals.dropped + totals.passedOver + totals.unexplained == 0)
+        return "none";
     std::ostringstream line;
     line << totals.dropped << " dropped, " << totals.passedOver << " passed over; "
          << "rivez --format explain"
