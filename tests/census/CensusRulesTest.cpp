@@ -154,3 +154,29 @@ TEST(CensusLocale, WarnsOfADecimalComma)
     EXPECT_NE(e.warnings[0].text.find("de_DE.UTF-8"), std::string::npos);
 }
 } // namespace
+
+namespace
+{
+// A layer name of the given length: the reader's line limit decides whether the pairs shift.
+TEST(CensusLineLimit, FindsTheFirstLineEachReaderCuts)
+{
+    const struct
+    {
+        const char* importer;
+        int nameLength;
+        bool cut;
+    } cases[] = {{"dxf", 2046, false}, {"dxf", 2047, true}, {"die", 253, false}, {"die", 254, true}};
+    for (const auto& c : cases)
+    {
+        const std::string layer(static_cast<size_t>(c.nameLength), 'L');
+        TempFile file(kLayerTable +
+                      InEntities(Words("0 LINE 62 1 8 " + layer + " 10 0 20 0 11 1 21 1 "
+                                       "0 LINE 62 7 8 CUT 10 0 20 0 11 1 21 1")));
+        const Explanation e = ExplainFile(file.Path().string(), c.importer);
+        EXPECT_EQ(WarningCodes(e).find("long-line") != std::string::npos, c.cut)
+            << c.importer << " " << c.nameLength;
+        EXPECT_EQ(TotalsOf(e).unexplained, 0) << c.importer << " " << c.nameLength;
+        EXPECT_EQ(e.holds.entities.at("LINE"), 2) << "the file's own pairs, cut or not";
+    }
+}
+} // namespace
