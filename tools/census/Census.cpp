@@ -1,7 +1,6 @@
 #include "Census.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cstdio>
 #include <memory>
 
@@ -10,6 +9,7 @@
 #include "PltWalk.h"
 #include "Reasons.h"
 #include "Sniff.h"
+#include "Warnings.h"
 #include "Text.h"
 #include "platform/WinCrt.h"
 
@@ -43,12 +43,6 @@ std::map<std::string, long long> ShapesByClass(const Import& import)
     }
     classes["insert"] = static_cast<long long>(import.inserts.size());
     return classes;
-}
-
-void Warn(Explanation& out, const std::string& code, const std::string& detail1 = "",
-          const std::string& detail2 = "")
-{
-    out.warnings.push_back({code, ReasonText(code, detail1, detail2)});
 }
 
 void AddInto(AccountRow& sum, const AccountRow& row)
@@ -136,77 +130,6 @@ void Reconcile(Explanation& out, const Import& import, const WalkOutcome& outcom
         answer.type = "(read result " + std::to_string(import.result) + ")";
         answer.inFile = answer.unexplained = 1;
         out.accounting.push_back(answer);
-    }
-}
-
-void DxfWarnings(Explanation& out, const DxfHoldings& holdings, const PairStream& stream)
-{
-    const Holdings& h = out.holds;
-    if (out.insUnits && *out.insUnits != 0 && *out.insUnits != 4)
-        Warn(out, "units-not-mm", *UnitsName(out) + " ($INSUNITS " + std::to_string(*out.insUnits) + ")");
-    else if (!out.insUnits && out.measurement && *out.measurement == 0)
-        Warn(out, "units-not-mm", "imperial ($MEASUREMENT 0)");
-    if (holdings.PaperSpaceRead())
-        Warn(out, "paper-space", std::to_string(holdings.PaperSpaceRead()));
-    const long long askingInserts = h.scaledInserts + h.mirroredInserts + h.arrayedInserts;
-    if (out.importer == "dxf" && askingInserts)
-        Warn(out, "insert-not-applied", std::to_string(askingInserts),
-             std::to_string(h.scaledInserts) + " scaled, " + std::to_string(h.mirroredInserts) +
-                 " mirrored, " + std::to_string(h.arrayedInserts) + " arrayed");
-    if (out.importer == "dxf" && h.blocksWithInserts)
-        Warn(out, "nested-blocks", std::to_string(h.blocksWithInserts));
-    if (holdings.MirroredRead())
-        Warn(out, "extrusion-mirrored", std::to_string(holdings.MirroredRead()));
-    if (stream.FirstLongLine())
-        Warn(out, "long-line", std::to_string(*stream.FirstLongLine()),
-             std::to_string(stream.Limit()));
-}
-
-void PltWarnings(Explanation& out, const Tally& tally)
-{
-    const auto count = [&tally](const char* mnemonic) {
-        auto it = tally.Rows().find(mnemonic);
-        return it == tally.Rows().end() ? 0 : Accounted(it->second);
-    };
-    if (const long long scaling = count("IP") + count("SC"))
-        Warn(out, "plt-scaling-ignored", std::to_string(scaling));
-    if (const long long encoded = count("PE"))
-        Warn(out, "plt-pe-ignored", std::to_string(encoded));
-    for (const char* arc : {"AA", "AR"})
-    {
-        auto it = tally.Rows().find(arc);
-        if (it != tally.Rows().end() && it->second.kept > 0)
-        {
-            Warn(out, "plt-arc-centre");
-            break;
-        }
-    }
-}
-
-void KindWarnings(Explanation& out)
-{
-    const bool dxfReader = out.importer != "plt";
-    if (out.kind == "dxf-binary")
-        Warn(out, "binary-dxf");
-    else if (out.kind == "other" || (dxfReader && out.kind == "hpgl") ||
-             (!dxfReader && out.kind != "hpgl"))
-        Warn(out, "not-a-drawing", out.kindDetail);
-    if (!out.stoppedAt)
-        return;
-    if (out.kind == "dxf-binary" && dxfReader)
-        out.stoppedAt->text = ReasonText(out.stoppedAt->code = "stop-binary");
-    else if (out.kind == "other" || (dxfReader && out.kind == "hpgl"))
-        out.stoppedAt->text =
-            ReasonText(out.stoppedAt->code = "stop-not-a-drawing", out.kindDetail);
-}
-
-void LocaleWarning(Explanation& out)
-{
-    const char* point = std::localeconv()->decimal_point;
-    if (point && point[0] == ',')
-    {
-        const char* name = std::setlocale(LC_NUMERIC, nullptr);
-        Warn(out, "decimal-comma-locale", name ? name : "of this process");
     }
 }
 

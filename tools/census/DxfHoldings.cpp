@@ -187,6 +187,7 @@ void DxfHoldings::EndEntity()
         m_holds.scaledInserts += m_scaled && !m_mirrored;
         m_holds.mirroredInserts += m_mirrored;
         m_holds.arrayedInserts += m_arrayed;
+        m_insertsAskingMore += m_scaled || m_mirrored || m_arrayed;
     }
     m_object = Object::None;
 }

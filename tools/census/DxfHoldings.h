@@ -25,6 +25,8 @@ class DxfHoldings
     // Paper-space entities and entities with extrusion z < 0 of the types the importer reads.
     long long PaperSpaceRead() const { return m_paperSpaceRead; }
     long long MirroredRead() const { return m_mirroredRead; }
+    // INSERTs that ask for scale, mirror or arrays, each counted once.
+    long long InsertsAskingMore() const { return m_insertsAskingMore; }
 
   private:
     void EndEntity();
@@ -59,4 +61,5 @@ class DxfHoldings
     LayerEntry m_layer;
     long long m_paperSpaceRead = 0;
     long long m_mirroredRead = 0;
+    long long m_insertsAskingMore = 0;
 };
