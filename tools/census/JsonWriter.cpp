@@ -85,5 +85,6 @@ ordered_json ExplanationJson(const Explanation& e)
         warnings.push_back({{"code", warning.code}, {"text", warning.text}});
     json["warnings"] = warnings;
     json["reasons"] = used;
+    // Further checks of the file (contours, ...) add their keys here, after these.
     return json;
 }
