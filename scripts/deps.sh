@@ -6,7 +6,7 @@ set -euo pipefail
 
 RIVEZ_DEMO_PACKAGES=(cmake g++ nlohmann-json3-dev libcli11-dev)
 RIVEZ_TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev librsvg2-bin
-  libxml2-utils libpng-dev libdxflib-dev time locales)
+  libxml2-utils libpng-dev libdxflib-dev time chromium locales)
 
 wanted=("${RIVEZ_DEMO_PACKAGES[@]}")
 if [ "${1:-}" != demo ]; then

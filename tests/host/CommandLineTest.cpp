@@ -32,7 +32,8 @@ TEST(HostCommandLine, ScalesStepsAndSummaryCounts)
               2 * plain["shapes"][0]["points"][1][0].get<double>());
     EXPECT_EQ(JsonOf("--dxf-steps " + kBracket), plain);
     const std::string summary = Rivez(kBracket + " " + kCarton + " --importer dxf").out;
-    for (const char* part : {"\n\n", " open, ", " closed", "extent: (0, 0) to (200, 100)"})
+    for (const char* part : {"\n\n", "contours: 5 closed, 4 loops of pieces, 0 open\n",
+                             "extent: (0, 0) to (200, 100)"})
         EXPECT_NE(summary.find(part), std::string::npos) << part; // "\n\n": a block per file
     // Zero is printed as 0, whatever its sign.
     TempFile signedZeros(Dxf("0 SECTION 2 ENTITIES 0 LINE 8 L 10 -0 20 -0.0 11 1 21 1 "

@@ -39,3 +39,32 @@ CString WideFromUtf8(const std::string& text)
     }
     return CString(std::move(out));
 }
+
+std::string XmlText(const std::string& utf8)
+{
+    std::string out;
+    for (unsigned char c : utf8)
+    {
+        switch (c)
+        {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                out += "\xEF\xBF\xBD";
+            else
+                out += static_cast<char>(c);
+        }
+    }
+    return out;
+}

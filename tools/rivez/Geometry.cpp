@@ -43,14 +43,6 @@ std::string CornersText(const Extent& extent)
     return text.str();
 }
 
-double ArcSweep(const CCircleShape& circle)
-{
-    double sweep = circle.m_dEndAngle - circle.m_dStartAngle;
-    if (!std::isfinite(sweep) || sweep == 0.0 || std::fabs(sweep) >= kTwoPi)
-        return kTwoPi;
-    return sweep < 0 ? sweep + kTwoPi : sweep;
-}
-
 namespace
 {
 Extent ArcExtent(const CCircleShape& c)

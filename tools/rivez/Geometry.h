@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "Arc.h"
 #include "Import.h"
 #include "shape/Geometry.h"
 
@@ -21,9 +22,6 @@ double WithoutMinusZero(double value);
 
 // "(minX, minY) to (maxX, maxY)".
 std::string CornersText(const Extent& extent);
-
-// Counter-clockwise sweep of an arc in (0, 2pi]; equal or wild angles are a whole circle.
-double ArcSweep(const CCircleShape& circle);
 
 // The extent of a shape's geometry: every point of a polyline, the arc of a circle, the
 // outline of an ellipse, the position of a text, the children of a body. Non-finite

@@ -4,30 +4,12 @@
 #include <sstream>
 
 #include "Census.h"
+#include "Contours.h"
 #include "Geometry.h"
+#include "ShapeCounts.h"
 
 namespace
 {
-struct Counts
-{
-    int openPolylines = 0, closedPolylines = 0, circles = 0, ellipses = 0, texts = 0;
-    std::map<int, int> byLineClass;
-
-    void Count(const CShape& shape)
-    {
-        if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
-            ++(p->m_bClose ? closedPolylines : openPolylines);
-        else if (dynamic_cast<const CCircleShape*>(&shape))
-            ++circles;
-        else if (dynamic_cast<const CEllipseShape*>(&shape))
-            ++ellipses;
-        else
-            ++texts;
-        ++byLineClass[shape.m_nLineType];
-    }
-    int Total() const { return openPolylines + closedPolylines + circles + ellipses + texts; }
-};
-
 std::string Join(const std::vector<CString>& names)
 {
     std::string text;
@@ -36,18 +18,17 @@ std::string Join(const std::vector<CString>& names)
     return text;
 }
 
-std::string ShapeLine(const Counts& c)
+std::string ShapeLine(const ShapeCounts& c)
 {
     std::ostringstream line;
-    line << c.Total() << " (polylines " << c.openPolylines << " open, " << c.closedPolylines
-         << " closed; circles and arcs " << c.circles;
+    line << c.Total() << " (polylines " << c.polylines << "; circles and arcs " << c.circles;
     if (c.ellipses)
         line << "; ellipses " << c.ellipses;
     line << "; texts " << c.texts << ")";
     return line.str();
 }
 
-std::string LineClassLine(const Counts& c)
+std::string LineClassLine(const ShapeCounts& c)
 {
     std::ostringstream line;
     for (const auto& [lineClass, count] : c.byLineClass)
@@ -76,9 +57,10 @@ std::string NotKeptLine(const std::string& path, const Import& import)
 }
 } // namespace
 
-void WriteSummary(std::ostream& out, const std::string& path, const Import& import)
+void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
+                  std::optional<double> gapTolerance)
 {
-    Counts shapes, inserted;
+    ShapeCounts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
     ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
 
@@ -86,6 +68,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
         << ResultInWords(import) << ")\n";
     out << "  shapes: " << ShapeLine(shapes) << "\n";
     out << "  line classes: " << LineClassLine(shapes) << "\n";
+    out << "  contours: " << ContourLine(CheckContours(import, gapTolerance)) << "\n";
     if (import.importer == "dxf")
     {
         out << "  inserts: " << import.inserts.size();

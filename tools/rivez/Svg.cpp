@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Contours.h"
 #include "Geometry.h"
+#include "Text.h"
 
 namespace
 {
@@ -13,6 +15,9 @@ const double kLegendBand = 56;
 const double kLegendEntry = 260;     // from one line class's entry to the next
 const double kLegendLabel = 36;      // from an entry's swatch to its label
 const double kLegendCharWidth = 7.5; // a character at the legend's 13 pixels, generously
+const double kLegendRow = 24;
+const double kFreeEndRing = 7; // pixels, whatever the scale
+const char* kFreeEndColor = "#1a9e3f";
 
 const char* LineClassColor(int lineClass)
 {
@@ -27,35 +32,6 @@ std::string Px(double value)
 }
 
 // XML text of a wide string; characters XML cannot hold become U+FFFD.
-std::string XmlText(const std::string& utf8)
-{
-    std::string out;
-    for (unsigned char c : utf8)
-    {
-        switch (c)
-        {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
-                out += "\xEF\xBF\xBD";
-            else
-                out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 std::string XmlText(const CString& text)
 {
     std::wstring cleaned;
@@ -64,7 +40,7 @@ std::string XmlText(const CString& text)
         wchar_t c = text[i];
         cleaned += c == 0xFFFE || c == 0xFFFF ? wchar_t(0xFFFD) : c;
     }
-    return XmlText(RvzUtf8FromWide(cleaned.c_str()));
+    return ::XmlText(RvzUtf8FromWide(cleaned.c_str()));
 }
 
 // Drawing coordinates to picture pixels: fitted, y turned to point up.
@@ -177,27 +153,41 @@ void WriteShape(std::ostream& out, const Canvas& canvas, const CShape& shape)
         WriteText(out, canvas, *t, color);
 }
 
-// What the legend says: a label per line class and the extent.
+// What the legend says: a label per line class, the extent and, when there are any, the
+// free ends.
 struct Legend
 {
     std::string labels[2];
     std::string extent;
+    std::string freeEnds;
 
     double Width() const
     {
         return std::max({kLegendLabel + labels[0].size() * kLegendCharWidth,
                          kLegendEntry + kLegendLabel + labels[1].size() * kLegendCharWidth,
-                         extent.size() * kLegendCharWidth});
+                         extent.size() * kLegendCharWidth,
+                         kLegendLabel + freeEnds.size() * kLegendCharWidth});
     }
 };
 
-Legend LegendOf(const Import& import, const Extent& extent)
+Legend LegendOf(const Import& import, const Extent& extent, size_t freeEnds)
 {
     const bool die = import.importer == "die";
     return {{die ? "line class 0: cutting (colour 1)" : "line class 0",
              die ? "line class 1: creasing (colour 7)" : "line class 1"},
             extent.IsEmpty() ? "empty import: no shapes"
-                             : "extent " + CornersText(extent) + ", drawing units"};
+                             : "extent " + CornersText(extent) + ", drawing units",
+            freeEnds > 0 ? "free end of an open contour (" + std::to_string(freeEnds) + ")" : ""};
+}
+
+void WriteFreeEnds(std::ostream& out, const Canvas& canvas, const std::vector<ContourPoint>& ends)
+{
+    out << "<g class=\"free-ends\" fill=\"none\" stroke=\"" << kFreeEndColor
+        << "\" stroke-width=\"2\">\n";
+    for (const ContourPoint& end : ends)
+        out << "<circle cx=\"" << canvas.X(end.x) << "\" cy=\"" << canvas.Y(end.y) << "\" r=\""
+            << Px(kFreeEndRing) << "\"/>\n";
+    out << "</g>\n";
 }
 
 void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
@@ -213,7 +203,13 @@ void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
             << legend.labels[lineClass] << "</text>\n";
     }
     out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">"
-        << legend.extent << "</text>\n</g>\n";
+        << legend.extent << "</text>\n";
+    if (!legend.freeEnds.empty())
+        out << "<circle cx=\"" << Px(kMargin + 14) << "\" cy=\"" << Px(top + 8 + 2 * kLegendRow)
+            << "\" r=\"" << Px(kFreeEndRing) << "\" fill=\"none\" stroke=\"" << kFreeEndColor
+            << "\" stroke-width=\"2\"/>\n<text x=\"" << Px(kMargin + kLegendLabel) << "\" y=\""
+            << Px(top + 12 + 2 * kLegendRow) << "\">" << legend.freeEnds << "</text>\n";
+    out << "</g>\n";
 }
 
 // The shapes' extent widened by every text's estimated box, so that no label runs out.
@@ -236,15 +232,17 @@ Extent PictureExtent(const Import& import)
 }
 } // namespace
 
-void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
+void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
+              const std::vector<ContourPoint>& freeEnds)
 {
     const Extent extent = PictureExtent(import);
-    const Legend legend = LegendOf(import, extent);
+    const Legend legend = LegendOf(import, extent, freeEnds.size());
     const Canvas canvas(extent, legend.Width());
+    const double height = canvas.Height() + (freeEnds.empty() ? 0 : kLegendRow);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
-        << "\" height=\"" << Px(canvas.Height()) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
-        << Px(canvas.Height()) << "\">\n"
+        << "\" height=\"" << Px(height) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
+        << Px(height) << "\">\n"
         << "<title>" << XmlText(title) << "</title>\n"
         << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
         << "<rect x=\"" << Px(kMargin) << "\" y=\"" << Px(kMargin) << "\" width=\""
@@ -265,6 +263,7 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import)
         out << "</g>\n";
     }
     out << "</g>\n";
+    WriteFreeEnds(out, canvas, freeEnds);
     WriteLegend(out, canvas, legend);
     out << "</svg>\n";
 }

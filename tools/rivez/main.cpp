@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <thread>
 
 #include <CLI/CLI.hpp>
 
@@ -15,6 +17,7 @@
 #include "Import.h"
 #include "Json.h"
 #include "PictureFiles.h"
+#include "Report.h"
 #include "Summary.h"
 #include "Svg.h"
 
@@ -29,6 +32,9 @@ struct Options
     std::string output;
     std::vector<std::string> files;
     ImportSettings settings;
+    WorkerLimits limits{std::max(1u, std::thread::hardware_concurrency()), 60};
+    std::map<std::string, int> skipped; // html: files in folders that are not drawings
+    std::optional<double> gapTolerance;
 };
 
 struct UsageError
@@ -77,7 +83,10 @@ void Validate(const Options& options)
     }
     if (options.format == "svg" && options.files.size() > 1 && options.output.empty())
         throw UsageError{"several FILEs make several pictures: give -o DIR for an SVG file each"};
+    if (options.format == "html" && options.output.empty())
+        throw UsageError{"--format html writes a page: give -o PAGE.html"};
     if (!options.output.empty() && options.format != "summary" && options.format != "svg" &&
+        options.format != "html" &&
         options.files.size() > 1)
         throw UsageError{"--output takes one FILE only for --format " + options.format};
 }
@@ -93,9 +102,9 @@ Options Parse(int argc, char** argv)
                    "dxf, die or plt (default: by extension: .dxf, or .plt .hpgl .hgl .hpg)")
         ->check(CLI::IsMember({"dxf", "die", "plt"}));
     app.add_option("--format", options.format,
-                   "summary, json, svg, explain (why each entity was kept, dropped or passed "
-                   "over) or explain-json")
-        ->check(CLI::IsMember({"summary", "json", "svg", "explain", "explain-json"}));
+                   "summary, json, svg, html (one page of every FILE and folder), explain "
+                   "(why each entity was kept, dropped or passed over) or explain-json")
+        ->check(CLI::IsMember({"summary", "json", "svg", "html", "explain", "explain-json"}));
     app.add_option("-o,--output", options.output,
                    "write there instead of standard output; for --format svg with several "
                    "FILEs (or an existing directory) a directory: one NAME.svg per FILE, "
@@ -106,8 +115,18 @@ Options Parse(int argc, char** argv)
     app.add_option("--unit-mode", options.settings.unitMode, "the plotter unit mode, 0 or 1");
     app.add_flag("--dxf-steps", options.settings.dxfSteps,
                  "dxf only: ReadLayer, Read_C, ReadEntities in turn instead of Read");
+    app.add_option("-j,--jobs", options.limits.jobs, "html: files imported at once")
+        ->check(CLI::Range(1, 256));
+    app.add_option("--time-limit", options.limits.secondsPerJob,
+                   "html: seconds an import may take before it is stopped")
+        ->check(CLI::Range(0.1, 86400.0));
+    double gapTolerance = 0.0;
+    auto* gapOption = app.add_option("--gap-tolerance", gapTolerance,
+                                     "D: contour ends meet within D drawing units (default: "
+                                     "1e-5 of the larger side of the extent)");
     app.add_option("FILE", options.files,
-                   "the drawings to read; with several, JSON is one object per line")
+                   "the drawings to read (html: folders too); with several, JSON is one object "
+                   "per line")
         ->required();
     try
     {
@@ -127,12 +146,24 @@ Options Parse(int argc, char** argv)
     {
         throw UsageError{e.what()};
     }
+    if (gapOption->count() > 0)
+    {
+        if (!(gapTolerance >= 0) || !std::isfinite(gapTolerance))
+            throw UsageError{"--gap-tolerance takes a number of drawing units, 0 or more"};
+        options.gapTolerance = gapTolerance;
+    }
     if (!dxfScale.empty())
         options.settings.dxfScale = ParseScale("--dxf-scale", dxfScale);
     if (!pltScale.empty())
         options.settings.pltScale = ParseScale("--plt-scale", pltScale);
     if (!pltScale2.empty())
         options.settings.pltScale2 = ParseScale("--plt-scale2", pltScale2);
+    if (options.format == "html")
+    {
+        DrawingList drawings = ListDrawings(options.files, options.importer);
+        options.files = std::move(drawings.files);
+        options.skipped = std::move(drawings.skippedByExtension);
+    }
     Validate(options);
     return options;
 }
@@ -161,11 +192,11 @@ class Progress
 
 // Writes the picture of one import into its own file.
 bool WritePictureFile(const std::filesystem::path& picture, const std::string& path,
-                      const Import& import)
+                      const Import& import, std::optional<double> gapTolerance)
 {
     std::ofstream file(picture, std::ios::binary);
     if (file)
-        WriteSvg(file, path, import);
+        WriteSvg(file, path, import, FreeEnds(CheckContours(import, gapTolerance)));
     if (!file.flush())
     {
         std::cerr << "rivez: cannot write " << picture.string() << ": " << std::strerror(errno)
@@ -177,6 +208,10 @@ bool WritePictureFile(const std::filesystem::path& picture, const std::string& p
 
 int Run(const Options& options)
 {
+    if (options.format == "html")
+        return WriteReport({options.files, options.skipped},
+                           {options.importer, options.settings, options.limits,
+                             options.gapTolerance, options.output});
     std::ofstream file;
     std::vector<std::filesystem::path> pictures;
     std::error_code error;
@@ -222,9 +257,9 @@ int Run(const Options& options)
                        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                 << "\n";
         else if (options.format == "svg" && !pictures.empty())
-            status = WritePictureFile(pictures[i], path, import) ? status : 1;
+            status = WritePictureFile(pictures[i], path, import, options.gapTolerance) ? status : 1;
         else if (options.format == "svg")
-            WriteSvg(out, path, import);
+            WriteSvg(out, path, import, FreeEnds(CheckContours(import, options.gapTolerance)));
         else
         {
             if (i > 0)
@@ -232,7 +267,7 @@ int Run(const Options& options)
             if (options.format == "explain")
                 WriteExplanation(out, Explain(path, import.importer, options.settings, import));
             else
-                WriteSummary(out, path, import);
+                WriteSummary(out, path, import, options.gapTolerance);
         }
     }
     out.flush();

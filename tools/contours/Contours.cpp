@@ -1,0 +1,256 @@
+#include "Contours.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "NearPoints.h"
+#include "Pieces.h"
+
+namespace
+{
+// The open pieces as a graph: end 2k is the start of piece k, end 2k + 1 its end; ends that
+// meet share a point. Chains run through the points where exactly two ends meet.
+class PieceGraph
+{
+  public:
+    PieceGraph(const std::vector<const Piece*>& pieces, double tolerance) : m_pieces(pieces)
+    {
+        m_ends.reserve(2 * pieces.size());
+        for (const Piece* piece : pieces)
+        {
+            m_ends.push_back(piece->start);
+            m_ends.push_back(piece->end);
+        }
+        m_pointOf = GroupNearPoints(m_ends, tolerance);
+        const int points =
+            m_pointOf.empty() ? 0 : *std::max_element(m_pointOf.begin(), m_pointOf.end()) + 1;
+        // The ends at each point, one run per point.
+        m_firstEnd.assign(points + 1, 0);
+        for (int point : m_pointOf)
+            ++m_firstEnd[point + 1];
+        std::partial_sum(m_firstEnd.begin(), m_firstEnd.end(), m_firstEnd.begin());
+        m_endsAt.resize(m_ends.size());
+        std::vector<int> filled(m_firstEnd.begin(), m_firstEnd.end() - 1);
+        for (size_t end = 0; end < m_ends.size(); ++end)
+            m_endsAt[filled[m_pointOf[end]]++] = static_cast<int>(end);
+    }
+
+    int Points() const { return static_cast<int>(m_firstEnd.size()) - 1; }
+    int Degree(int point) const { return m_firstEnd[point + 1] - m_firstEnd[point]; }
+    bool IsStop(int point) const { return Degree(point) != 2; }
+    int PointOf(int end) const { return m_pointOf[end]; }
+    const ContourPoint& At(int end) const { return m_ends[end]; }
+    int Number(int end) const { return m_pieces[end / 2]->number; }
+    const int* EndsAt(int point) const { return m_endsAt.data() + m_firstEnd[point]; }
+    // The other end at a point where two meet.
+    int Partner(int end) const
+    {
+        const int* at = EndsAt(m_pointOf[end]);
+        return at[0] == end ? at[1] : at[0];
+    }
+
+  private:
+    const std::vector<const Piece*>& m_pieces;
+    std::vector<ContourPoint> m_ends;
+    std::vector<int> m_pointOf;
+    std::vector<int> m_firstEnd, m_endsAt;
+};
+
+// Runs of pieces, kept flat: chain c enters its pieces by the ends entries[begin[c]..begin[c+1]).
+struct Chains
+{
+    std::vector<int> entries, begin{0};
+
+    int Count() const { return static_cast<int>(begin.size()) - 1; }
+    int First(int c) const { return entries[begin[c]]; }
+    int Last(int c) const { return entries[begin[c + 1] - 1] ^ 1; }
+};
+
+Chains TraceChains(const PieceGraph& graph, size_t pieceCount)
+{
+    Chains chains;
+    std::vector<char> used(pieceCount, 0);
+    auto trace = [&](int end)
+    {
+        while (!used[end / 2])
+        {
+            used[end / 2] = 1;
+            chains.entries.push_back(end);
+            const int exit = end ^ 1;
+            if (graph.IsStop(graph.PointOf(exit)))
+                break;
+            end = graph.Partner(exit);
+        }
+        chains.begin.push_back(static_cast<int>(chains.entries.size()));
+    };
+    for (int point = 0; point < graph.Points(); ++point)
+        if (graph.IsStop(point))
+            for (int i = 0; i < graph.Degree(point); ++i)
+                if (!used[graph.EndsAt(point)[i] / 2])
+                    trace(graph.EndsAt(point)[i]);
+    // What is left runs through two-end points only: rings.
+    for (size_t piece = 0; piece < pieceCount; ++piece)
+        if (!used[piece])
+            trace(static_cast<int>(2 * piece));
+    return chains;
+}
+
+int Root(std::vector<int>& parent, int i)
+{
+    while (parent[i] != i)
+        i = parent[i] = parent[parent[i]];
+    return i;
+}
+
+class Joiner
+{
+  public:
+    Joiner(const PieceGraph& graph, const Chains& chains, ContourReport& report)
+        : m_graph(graph), m_chains(chains), m_report(report)
+    {
+    }
+
+    void Run()
+    {
+        std::vector<char> open = TakeOffOpenChains();
+        JoinLoops(open);
+        m_report.open.reserve(std::count(open.begin(), open.end(), 1));
+        for (int c = 0; c < m_chains.Count(); ++c)
+            if (open[c])
+                m_report.open.push_back(OpenChain(c));
+    }
+
+  private:
+    // Peels chains off from every point only one chain still reaches, inwards.
+    std::vector<char> TakeOffOpenChains()
+    {
+        const int points = m_graph.Points();
+        std::vector<int> degree(points, 0);
+        std::vector<int> chainOfEnd(2 * m_chains.entries.size(), -1); // two ends per piece
+        for (int c = 0; c < m_chains.Count(); ++c)
+        {
+            chainOfEnd[m_chains.First(c)] = chainOfEnd[m_chains.Last(c)] = c;
+            ++degree[m_graph.PointOf(m_chains.First(c))];
+            ++degree[m_graph.PointOf(m_chains.Last(c))];
+        }
+        std::vector<char> open(m_chains.Count(), 0);
+        std::vector<int> leaves;
+        for (int point = 0; point < points; ++point)
+            if (degree[point] == 1)
+                leaves.push_back(point);
+        while (!leaves.empty())
+        {
+            const int point = leaves.back();
+            leaves.pop_back();
+            for (int i = 0; i < m_graph.Degree(point); ++i)
+            {
+                const int c = chainOfEnd[m_graph.EndsAt(point)[i]];
+                if (c < 0 || open[c])
+                    continue;
+                open[c] = 1;
+                for (int end : {m_chains.First(c), m_chains.Last(c)})
+                    if (--degree[m_graph.PointOf(end)] == 1)
+                        leaves.push_back(m_graph.PointOf(end));
+            }
+        }
+        return open;
+    }
+
+    // Each group of chains that share points holds chains - points + 1 independent loops.
+    void JoinLoops(const std::vector<char>& open)
+    {
+        std::vector<int> parent(m_graph.Points());
+        std::iota(parent.begin(), parent.end(), 0);
+        for (int c = 0; c < m_chains.Count(); ++c)
+            if (!open[c])
+                parent[Root(parent, m_graph.PointOf(m_chains.First(c)))] =
+                    Root(parent, m_graph.PointOf(m_chains.Last(c)));
+        std::vector<int> groupOf(m_graph.Points(), -1);
+        std::vector<char> counted(m_graph.Points(), 0);
+        for (int c = 0; c < m_chains.Count(); ++c)
+        {
+            if (open[c])
+                continue;
+            int& group = groupOf[Root(parent, m_graph.PointOf(m_chains.First(c)))];
+            if (group < 0)
+            {
+                group = static_cast<int>(m_report.joined.size());
+                m_report.joined.push_back({{}, 1});
+            }
+            JoinedLoops& joined = m_report.joined[group];
+            for (int i = m_chains.begin[c]; i < m_chains.begin[c + 1]; ++i)
+                joined.pieces.push_back(m_graph.Number(m_chains.entries[i]));
+            // One loop for the group, plus one per chain, less one per point it joins.
+            ++joined.loops;
+            for (int end : {m_chains.First(c), m_chains.Last(c)})
+                if (!counted[m_graph.PointOf(end)]++)
+                    joined.loops -= 1;
+        }
+        for (JoinedLoops& joined : m_report.joined)
+            m_report.loopsOfPieces += joined.loops;
+    }
+
+    OpenContour OpenChain(int c) const
+    {
+        OpenContour chain;
+        for (int i = m_chains.begin[c]; i < m_chains.begin[c + 1]; ++i)
+            chain.pieces.push_back(m_graph.Number(m_chains.entries[i]));
+        const int ends[2] = {m_chains.First(c), m_chains.Last(c)};
+        for (int i = 0; i < 2; ++i)
+        {
+            chain.ends[i].at = m_graph.At(ends[i]);
+            chain.ends[i].free = m_graph.Degree(m_graph.PointOf(ends[i])) == 1;
+        }
+        chain.gap = Distance(chain.ends[0].at, chain.ends[1].at);
+        return chain;
+    }
+
+    const PieceGraph& m_graph;
+    const Chains& m_chains;
+    ContourReport& m_report;
+};
+
+// For every free end, the nearest other free end.
+void FindNearestFreeEnds(ContourReport& report)
+{
+    std::vector<ContourEnd*> free;
+    for (OpenContour& chain : report.open)
+        for (ContourEnd& end : chain.ends)
+            if (end.free)
+                free.push_back(&end);
+    std::vector<ContourPoint> points;
+    points.reserve(free.size());
+    for (const ContourEnd* end : free)
+        points.push_back(end->at);
+    const std::vector<std::pair<int, double>> nearest = NearestOthers(points);
+    for (size_t i = 0; i < free.size(); ++i)
+        if (nearest[i].first >= 0)
+        {
+            free[i]->nearest = free[nearest[i].first]->at;
+            free[i]->nearestDistance = nearest[i].second;
+        }
+}
+} // namespace
+
+ContourReport CheckContours(const Import& import, std::optional<double> tolerance)
+{
+    const PieceList list = CollectPieces(import);
+    ContourReport report;
+    report.tolerance = tolerance ? *tolerance : kRelativeGapTolerance * list.size;
+    report.firstInsertPiece = list.firstInsertPiece;
+    std::vector<const Piece*> open;
+    for (const Piece& piece : list.pieces)
+    {
+        if (piece.reach <= report.tolerance)
+            continue; // a dot
+        if (piece.whole || Distance(piece.start, piece.end) <= report.tolerance)
+            ++report.closed;
+        else
+            open.push_back(&piece);
+    }
+    const PieceGraph graph(open, report.tolerance);
+    const Chains chains = TraceChains(graph, open.size());
+    Joiner(graph, chains, report).Run();
+    FindNearestFreeEnds(report);
+    return report;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Points near each other: the groups that meet within a tolerance, and each one's nearest.
+#include <utility>
+#include <vector>
+
+#include "Contours.h"
+
+// The group of every point, numbered 0, 1, ... A point joins the groups of the points before
+// it that started a group within the tolerance of it, or starts one. The points go in the
+// order of their grid cells, one cell the size of the tolerance, so the groups' first points
+// of the neighbouring cells are close at hand; those lie more than the tolerance apart, so a
+// cell holds only a few, and the time grows with the number of points (and their sorting).
+std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance);
+
+// For every point, the index of the nearest other point and its distance (-1 and 0 when it is
+// alone), found in a tree split by x and y in turn.
+std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points);

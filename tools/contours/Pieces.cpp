@@ -1,0 +1,135 @@
+#include "Pieces.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Arc.h"
+
+namespace
+{
+bool Finite(const ContourPoint& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+class Collector
+{
+  public:
+    PieceList Take()
+    {
+        if (m_minX <= m_maxX)
+            m_list.size = std::max(m_maxX - m_minX, m_maxY - m_minY);
+        return std::move(m_list);
+    }
+
+    // Every shape of the list gets the next number; a body's children share its number.
+    void AddAll(const OwnedShapes& shapes)
+    {
+        for (const auto& shape : shapes)
+            AddObject(*shape, m_next++);
+    }
+
+    // An insert's children each get a number of their own.
+    void AddInsertChildren(const CObject& insert)
+    {
+        m_list.firstInsertPiece.push_back(m_next);
+        if (const auto* body = dynamic_cast<const CBodyShape*>(&insert))
+            AddChildren(*body);
+    }
+
+  private:
+    void AddChildren(const CBodyShape& body)
+    {
+        for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
+        {
+            if (const auto* inner = dynamic_cast<const CBodyShape*>(body.m_arrShape[i]))
+                AddChildren(*inner);
+            else if (body.m_arrShape[i])
+                AddObject(*body.m_arrShape[i], m_next++);
+        }
+    }
+
+    void AddObject(const CObject& object, int number)
+    {
+        if (const auto* body = dynamic_cast<const CBodyShape*>(&object))
+            for (INT_PTR i = 0; i < body->m_arrShape.GetSize(); ++i)
+            {
+                if (body->m_arrShape[i])
+                    AddObject(*body->m_arrShape[i], number);
+            }
+        else if (const auto* p = dynamic_cast<const CPolylineShape*>(&object))
+            AddPoints(number, p->m_pX, p->m_pY, p->m_nCount, p->m_bClose != 0);
+        else if (const auto* c = dynamic_cast<const CCircleShape*>(&object))
+            AddArc(number, *c);
+        else if (const auto* e = dynamic_cast<const CEllipseShape*>(&object))
+        {
+            CEllipseShape outline(*e); // GetPolyData is not const
+            POLYDATA record;
+            outline.GetPolyData(record);
+            AddPoints(number, record.m_pX, record.m_pY, record.m_nCount, record.m_bClose != 0);
+            delete[] record.m_pX;
+            delete[] record.m_pY;
+        }
+    }
+
+    void AddPoints(int number, const double* xs, const double* ys, int count, bool closed)
+    {
+        if (count < 1 || !xs || !ys)
+            return;
+        Piece piece{number, {xs[0], ys[0]}, {xs[count - 1], ys[count - 1]}, 0.0, closed};
+        if (!Finite(piece.start) || !Finite(piece.end))
+            return;
+        for (int i = 0; i < count; ++i)
+        {
+            const ContourPoint point{xs[i], ys[i]};
+            if (Finite(point))
+            {
+                piece.reach = std::max(piece.reach, Distance(piece.start, point));
+                Extend(point);
+            }
+        }
+        m_list.pieces.push_back(piece);
+    }
+
+    void AddArc(int number, const CCircleShape& c)
+    {
+        const double r = std::fabs(c.m_dRadius), sweep = ArcSweep(c);
+        const ContourPoint center{c.m_dCenterX, c.m_dCenterY};
+        if (!Finite(center) || !std::isfinite(r))
+            return;
+        const bool whole = sweep == kTwoPi;
+        const double a0 = whole ? 0.0 : c.m_dStartAngle, a1 = a0 + sweep;
+        Piece piece{number,
+                    {center.x + r * std::cos(a0), center.y + r * std::sin(a0)},
+                    {center.x + r * std::cos(a1), center.y + r * std::sin(a1)},
+                    sweep >= kPi ? 2 * r : 2 * r * std::sin(sweep / 2),
+                    whole};
+        Extend({center.x - r, center.y - r});
+        Extend({center.x + r, center.y + r});
+        m_list.pieces.push_back(piece);
+    }
+
+    void Extend(const ContourPoint& p)
+    {
+        if (!Finite(p))
+            return;
+        m_minX = std::min(m_minX, p.x);
+        m_maxX = std::max(m_maxX, p.x);
+        m_minY = std::min(m_minY, p.y);
+        m_maxY = std::max(m_maxY, p.y);
+    }
+
+    PieceList m_list;
+    int m_next = 0;
+    double m_minX = HUGE_VAL, m_minY = HUGE_VAL, m_maxX = -HUGE_VAL, m_maxY = -HUGE_VAL;
+};
+} // namespace
+
+PieceList CollectPieces(const Import& import)
+{
+    Collector collector;
+    collector.AddAll(import.shapes);
+    for (const auto& insert : import.inserts)
+        collector.AddInsertChildren(*insert);
+    return collector.Take();
+}

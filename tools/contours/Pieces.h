@@ -1,0 +1,30 @@
+#pragma once
+// The shapes of an import that can make contours, reduced to what joining them needs.
+#include <cmath>
+#include <vector>
+
+#include "Contours.h"
+#include "Import.h"
+
+struct Piece
+{
+    int number = 0;
+    ContourPoint start, end;
+    double reach = 0.0; // the farthest any point of the piece lies from its start
+    bool whole = false; // closed by its flag, or a whole circle or ellipse
+};
+
+struct PieceList
+{
+    std::vector<Piece> pieces;
+    std::vector<int> firstInsertPiece;
+    double size = 0.0; // the larger side of the extent of every piece
+};
+
+PieceList CollectPieces(const Import& import);
+
+inline double Distance(const ContourPoint& a, const ContourPoint& b)
+{
+    const double dx = a.x - b.x, dy = a.y - b.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
