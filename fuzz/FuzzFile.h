@@ -27,6 +27,7 @@ class FuzzFile
     FuzzFile(const FuzzFile&) = delete;
     FuzzFile& operator=(const FuzzFile&) = delete;
 
+    const std::string& NarrowPath() const { return m_path; }
     CString Path() const
     {
         CString wide;

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "Census.h"
 #include "Contours.h"
 #include "Geometry.h"
 #include "Json.h"
@@ -35,15 +36,6 @@ nlohmann::ordered_json ExtentJson(const Extent& extent)
 }
 } // namespace
 
-nlohmann::ordered_json ExplainImport(const std::string& path, const Import& import)
-{
-    return {{"file", path},
-            {"importer", import.importer},
-            {"result", import.result},
-            {"accounting", nlohmann::ordered_json::array()},
-            {"warnings", nlohmann::ordered_json::array()}};
-}
-
 FileFacts GatherFacts(const std::string& path, const std::string& importer,
                       const ImportSettings& settings, std::optional<double> gapTolerance)
 {
@@ -61,7 +53,7 @@ FileFacts GatherFacts(const std::string& path, const std::string& importer,
     card["result"] = import.result;
     card["counts"] = CountShapes(import);
     card["extent"] = ExtentJson(ImportExtent(import));
-    card["explain"] = ExplainImport(path, import);
+    card["explain"] = ExplanationJson(Explain(path, importer, settings, import));
     const ContourReport contours = CheckContours(import, gapTolerance);
     card["contours"] = ContoursJson(contours);
     const std::vector<ContourPoint> freeEnds = FreeEnds(contours);

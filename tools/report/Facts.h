@@ -23,6 +23,3 @@ FileFacts GatherFacts(const std::string& path, const std::string& importer,
                       const ImportSettings& settings,
                       std::optional<double> gapTolerance = std::nullopt);
 
-// The explanation of an import as far as the import itself tells it: its result and no
-// accounting or warnings of its own.
-nlohmann::ordered_json ExplainImport(const std::string& path, const Import& import);

@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 
+#include "Census.h"
 #include "Contours.h"
 #include "Geometry.h"
 #include "ShapeCounts.h"
@@ -41,6 +42,19 @@ const char* ResultInWords(const Import& import)
     return import.result == 1 ? "read to its end"
                               : "stopped early: the file ends or breaks off before its end marker";
 }
+// How many entities the importer did not keep, and the command that tells why.
+std::string NotKeptLine(const std::string& path, const Import& import)
+{
+    const CensusTotals totals = TotalsOf(Explain(path, import.importer, ImportSettings{}, import));
+    if (totals.dropped + totals.passedOver + totals.unexplained == 0)
+        return "none";
+    std::ostringstream line;
+    line << totals.dropped << " dropped, " << totals.passedOver << " passed over; "
+         << "rivez --format explain"
+         << (ImporterForPath(path) == import.importer ? "" : " --importer " + import.importer)
+         << " " << path << " tells why";
+    return line.str();
+}
 } // namespace
 
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
@@ -71,6 +85,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
     else if (import.pen)
         out << "  pen: " << import.pen->number << " at (" << WithoutMinusZero(import.pen->x) << ", "
             << WithoutMinusZero(import.pen->y) << "), draw state " << import.pen->drawState << "\n";
+    out << "  not kept: " << NotKeptLine(path, import) << "\n";
     const Extent extent = ImportExtent(import);
     out << "  extent: ";
     if (extent.IsEmpty())

@@ -13,6 +13,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "Census.h"
 #include "Import.h"
 #include "Json.h"
 #include "PictureFiles.h"
@@ -101,8 +102,9 @@ Options Parse(int argc, char** argv)
                    "dxf, die or plt (default: by extension: .dxf, or .plt .hpgl .hgl .hpg)")
         ->check(CLI::IsMember({"dxf", "die", "plt"}));
     app.add_option("--format", options.format,
-                   "summary, json, svg, or html: one page of every FILE and folder")
-        ->check(CLI::IsMember({"summary", "json", "svg", "html"}));
+                   "summary, json, svg, html (one page of every FILE and folder), explain "
+                   "(why each entity was kept, dropped or passed over) or explain-json")
+        ->check(CLI::IsMember({"summary", "json", "svg", "html", "explain", "explain-json"}));
     app.add_option("-o,--output", options.output,
                    "write there instead of standard output; for --format svg with several "
                    "FILEs (or an existing directory) a directory: one NAME.svg per FILE, "
@@ -250,6 +252,10 @@ int Run(const Options& options)
         }
         if (options.format == "json")
             out << ImportToJson(import).dump() << "\n";
+        else if (options.format == "explain-json")
+            out << ExplanationJson(Explain(path, import.importer, options.settings, import))
+                       .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                << "\n";
         else if (options.format == "svg" && !pictures.empty())
             status = WritePictureFile(pictures[i], path, import, options.gapTolerance) ? status : 1;
         else if (options.format == "svg")
@@ -258,7 +264,10 @@ int Run(const Options& options)
         {
             if (i > 0)
                 out << "\n";
-            WriteSummary(out, path, import, options.gapTolerance);
+            if (options.format == "explain")
+                WriteExplanation(out, Explain(path, import.importer, options.settings, import));
+            else
+                WriteSummary(out, path, import, options.gapTolerance);
         }
     }
     out.flush();

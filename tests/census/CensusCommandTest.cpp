@@ -1,0 +1,33 @@
+// rivez --format explain and explain-json, and the summary's line of what was not kept.
+#include <gtest/gtest.h>
+
+#include "host/HostSupport.h"
+
+namespace
+{
+const std::string kSplines = RIVEZ_DXF_CORPUS "/dxfparser__arcs-as-splines.dxf";
+
+TEST(CensusCommand, ExplainsForPeopleAndProgramsAndSummarises)
+{
+    const RivezRun text = Rivez("--format explain " + kSplines);
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("SPLINE: 3 in the file, 0 kept, 3 dropped (no layer name and no "
+                            "colour)"),
+              std::string::npos)
+        << text.out;
+
+    const json explained = json::parse(Rivez("--format explain-json " + kSplines).out);
+    EXPECT_EQ(explained["importer"], "dxf");
+    EXPECT_EQ(explained["kind"], "dxf-text");
+    EXPECT_EQ(explained["stoppedAt"], nullptr);
+    EXPECT_EQ(explained["accounting"][0]["dropped"], json({{"no-layer-or-colour", 3}}));
+    EXPECT_EQ(explained["reasons"]["no-layer-or-colour"], "no layer name and no colour");
+
+    const RivezRun summary = Rivez("--importer die " + kSplines);
+    EXPECT_NE(summary.out.find("not kept: 0 dropped, 3 passed over; rivez --format explain "
+                               "--importer die " +
+                               kSplines + " tells why"),
+              std::string::npos)
+        << summary.out;
+}
+} // namespace

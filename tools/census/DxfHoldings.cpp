@@ -1,0 +1,198 @@
+#include "DxfHoldings.h"
+
+#include <cmath>
+
+#include "platform/WinCrt.h"
+
+namespace
+{
+const size_t kLayersShown = 50;
+
+bool IsCurve(const std::string& type)
+{
+    return type == "ARC" || type == "CIRCLE" || type == "ELLIPSE" || type == "LWPOLYLINE" ||
+           type == "POLYLINE";
+}
+} // namespace
+
+DxfHoldings::DxfHoldings(Explanation& explanation, TypeNames& names,
+                         std::function<bool(const std::string&)> readsType)
+    : m_out(explanation), m_holds(explanation.holds), m_names(names),
+      m_readsType(std::move(readsType))
+{
+}
+
+void DxfHoldings::Observe(int code, const CString& value)
+{
+    m_pairStartsEntity = false;
+    if (code == 0)
+    {
+        EndEntity();
+        StartObject(value);
+        return;
+    }
+    if (code == 2 && m_expectSectionName)
+    {
+        const std::string name = m_names.Of(value);
+        m_holds.sections.push_back(name);
+        m_section = name == "HEADER"     ? Section::Header
+                    : name == "TABLES"   ? Section::Tables
+                    : name == "BLOCKS"   ? Section::Blocks
+                    : name == "ENTITIES" ? Section::Entities
+                                         : Section::Other;
+        m_expectSectionName = false;
+        return;
+    }
+    if (code == 2 && m_expectTableName)
+    {
+        m_inLayerTable = value.CompareNoCase(L"LAYER") == 0;
+        m_expectTableName = false;
+        return;
+    }
+    if (m_section == Section::Header)
+        HeaderValue(code, value);
+    else if (m_object != Object::None)
+        EntityValue(code, value);
+}
+
+void DxfHoldings::StartObject(const CString& value)
+{
+    m_expectSectionName = m_expectTableName = false;
+    if (value.CompareNoCase(L"SECTION") == 0)
+    {
+        m_expectSectionName = true;
+        m_section = Section::None;
+        return;
+    }
+    if (value.CompareNoCase(L"ENDSEC") == 0 || value.CompareNoCase(L"EOF") == 0)
+    {
+        m_section = Section::None;
+        return;
+    }
+    if (m_section == Section::Tables)
+    {
+        if (value.CompareNoCase(L"TABLE") == 0)
+        {
+            m_sawTable = m_expectTableName = true;
+            m_inLayerTable = false;
+        }
+        else if (m_inLayerTable && value.CompareNoCase(L"LAYER") == 0)
+        {
+            m_object = Object::Layer;
+            m_layer = LayerEntry{};
+        }
+        return;
+    }
+    const bool inEntities = m_section == Section::Entities;
+    if (m_section == Section::Blocks)
+    {
+        if (value.CompareNoCase(L"BLOCK") == 0)
+        {
+            m_inBlock = true;
+            m_blockHasInsert = false;
+            ++m_holds.blocks;
+            return;
+        }
+        if (value.CompareNoCase(L"ENDBLK") == 0)
+        {
+            m_holds.blocksWithInserts += m_inBlock && m_blockHasInsert;
+            m_inBlock = false;
+            return;
+        }
+    }
+    if (!inEntities && !(m_section == Section::Blocks && m_inBlock))
+        return;
+    m_object = Object::Entity;
+    m_type = m_names.Of(value);
+    m_isInsert = m_type == "INSERT";
+    m_inSection = inEntities;
+    m_paperSpace = m_negativeZ = m_scaled = m_mirrored = m_arrayed = false;
+    if (inEntities)
+    {
+        ++m_holds.entities[m_type];
+        m_pairStartsEntity = true;
+    }
+    else
+    {
+        ++m_holds.blockEntities[m_type];
+        m_blockHasInsert |= m_isInsert;
+    }
+}
+
+void DxfHoldings::HeaderValue(int code, const CString& value)
+{
+    if (code == 9)
+    {
+        m_variable = RvzUtf8FromWide(value);
+        return;
+    }
+    if (m_variable == "$ACADVER" && code == 1)
+        m_out.version = RvzUtf8FromWide(value);
+    else if (m_variable == "$DWGCODEPAGE" && code == 3)
+        m_out.codePage = RvzUtf8FromWide(value);
+    else if (m_variable == "$INSUNITS" && code == 70)
+        m_out.insUnits = _wtoi(value);
+    else if (m_variable == "$MEASUREMENT" && code == 70)
+        m_out.measurement = _wtoi(value);
+}
+
+void DxfHoldings::EntityValue(int code, const CString& value)
+{
+    if (m_object == Object::Layer)
+    {
+        if (code == 2)
+            m_layer.name = RvzUtf8FromWide(value);
+        else if (code == 62)
+            m_layer.colour = _wtoi(value);
+        else if (code == 70)
+            m_layer.frozen = (_wtoi(value) & 1) != 0;
+        return;
+    }
+    if (code == 67)
+        m_paperSpace = _wtoi(value) == 1;
+    else if (code == 230)
+        m_negativeZ = _wtof(value) < 0.0;
+    else if (m_isInsert && (code == 41 || code == 42 || code == 43))
+    {
+        const double scale = _wtof(value);
+        m_scaled |= std::fabs(scale) != 1.0;
+        m_mirrored |= scale < 0.0;
+    }
+    else if (m_isInsert && (code == 70 || code == 71))
+        m_arrayed |= _wtoi(value) > 1;
+}
+
+void DxfHoldings::EndEntity()
+{
+    if (m_object == Object::Layer)
+    {
+        m_layer.off = m_layer.colour < 0;
+        if (m_holds.layers.size() < kLayersShown)
+            m_holds.layers.push_back(m_layer);
+        ++m_holds.layerCount;
+    }
+    else if (m_object == Object::Entity)
+    {
+        const bool read = m_readsType(m_type) && (m_inSection || m_type != "INSERT");
+        if (m_inSection && m_paperSpace)
+        {
+            ++m_holds.paperSpace;
+            m_paperSpaceRead += read;
+        }
+        if (m_negativeZ && IsCurve(m_type))
+        {
+            ++m_holds.negativeExtrusion;
+            m_mirroredRead += read;
+        }
+        m_holds.scaledInserts += m_scaled && !m_mirrored;
+        m_holds.mirroredInserts += m_mirrored;
+        m_holds.arrayedInserts += m_arrayed;
+        m_insertsAskingMore += m_scaled || m_mirrored || m_arrayed;
+    }
+    m_object = Object::None;
+}
+
+void DxfHoldings::Finish()
+{
+    EndEntity();
+}

@@ -1,0 +1,41 @@
+#include "DxfScan.h"
+
+#include "Reasons.h"
+
+void DxfScan::Finish(const Entity& entity, const std::string& reason)
+{
+    m_inside.reset();
+    if (m_inBlock)
+    {
+        m_blockEntities.Fate(entity.type, reason);
+        return;
+    }
+    if (!entity.sectionEntity)
+        m_entities.Outside(entity.type);
+    m_entities.Fate(entity.type, reason);
+}
+
+void DxfScan::TakenInto(const std::string& reason)
+{
+    if (m_inBlock || !m_h.PairStartsSectionEntity())
+        return;
+    m_entities.Fate(m_names.Of(m_s.Value()), reason);
+}
+
+StopPoint DxfScan::StopHere(const std::string& code, const std::string& detail1,
+                            const std::string& detail2) const
+{
+    StopPoint stop{m_s.LinesRead(), code, ""};
+    if (m_s.FirstLongLine())
+    {
+        stop.code = "stop-long-line";
+        stop.text = ReasonText(stop.code, std::to_string(m_s.Limit()),
+                               std::to_string(*m_s.FirstLongLine())) +
+                    "; then: ";
+    }
+    if (code == "stop-eof-in-entity" && m_inside)
+        stop.text += ReasonText(code, m_inside->type, std::to_string(m_inside->line));
+    else
+        stop.text += ReasonText(code, detail1, detail2);
+    return stop;
+}

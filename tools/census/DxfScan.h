@@ -1,0 +1,78 @@
+#pragma once
+// What the two DXF importers' walks share in the census: the pair stream seen by the file's
+// holdings as it is read, the entity being read, and where the fate of each entity is noted.
+#include <map>
+#include <optional>
+#include <string>
+
+#include "Census.h"
+#include "DxfHoldings.h"
+#include "PairStream.h"
+#include "Tally.h"
+
+// What a walk found out, besides the fates in its tallies.
+struct WalkOutcome
+{
+    int result = 0;
+    std::optional<StopPoint> stop;              // where and why a read returned 0
+    std::string unreachedReason; // why a read that returned 1 left entities after its end
+    std::map<std::string, long long> predicted; // shapes expected by class
+};
+
+class DxfScan
+{
+  public:
+    DxfScan(PairStream& stream, DxfHoldings& holdings, TypeNames& names, Tally& entities,
+            Tally& blockEntities)
+        : m_s(stream), m_h(holdings), m_names(names), m_entities(entities),
+          m_blockEntities(blockEntities)
+    {
+    }
+
+  protected:
+    struct Entity
+    {
+        std::string type;
+        long long line = 0;
+        bool sectionEntity = false; // a group-0 pair of the ENTITIES section
+    };
+
+    bool Next()
+    {
+        if (!m_s.Next())
+            return false;
+        m_h.Observe(m_s.Code(), m_s.Value());
+        return true;
+    }
+    bool Is(const wchar_t* keyword) const { return m_s.Is(keyword); }
+
+    // The entity whose type is the current value; reading it may stop inside it.
+    Entity Begin()
+    {
+        Entity entity{m_names.Of(m_s.Value()), m_s.Line(), m_h.PairStartsSectionEntity()};
+        m_inside = entity;
+        return entity;
+    }
+    // Notes the entity's fate: kept for "", else the reason code.
+    void Finish(const Entity& entity, const std::string& reason);
+    // A reader met the end of the file inside the entity: 0 for its callers.
+    int CutOff(const Entity& entity)
+    {
+        Finish(entity, "file-ends-inside");
+        m_inside = entity;
+        return 0;
+    }
+    // A group-0 pair of the ENTITIES section that a reader took into its own entity.
+    void TakenInto(const std::string& reason);
+    // The stop of a read that returned 0, by what was being read then.
+    StopPoint StopHere(const std::string& code, const std::string& detail1 = "",
+                       const std::string& detail2 = "") const;
+
+    PairStream& m_s;
+    DxfHoldings& m_h;
+    TypeNames& m_names;
+    Tally& m_entities;
+    Tally& m_blockEntities;
+    bool m_inBlock = false;
+    std::optional<Entity> m_inside; // the entity a read failed in
+};

@@ -1,0 +1,55 @@
+#pragma once
+// Group-code pairs read the way a DXF importer reads them: lines of at most a fixed number of
+// characters (a longer line arrives in pieces), codes by _wtoi, values trimmed at both ends.
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Afx.h"
+
+class PairStream
+{
+  public:
+    using PairHandler = std::function<void(int code, const CString& value)>;
+
+    // buffer: the size the importer passes to its line read, 2048 (general) or 255 (die).
+    // filePair: called with every pair as the file itself has it, whole lines however long;
+    // these differ from the reader's pairs only after a line the reader cuts.
+    PairStream(FILE* file, int buffer, PairHandler filePair);
+
+    // The next pair; false at the end of the file, with the code of a lone code line taken.
+    bool Next();
+    int Code() const { return m_code; }
+    const CString& Value() const { return m_value; }
+    bool Is(const wchar_t* keyword) const { return m_value.CompareNoCase(keyword) == 0; }
+
+    // The file line of the current pair's code line, and the number of lines read so far.
+    long long Line() const { return m_pairLine; }
+    long long LinesRead() const { return m_lines; }
+    // The characters a line may hold before it is cut, and the first line that was cut.
+    int Limit() const { return static_cast<int>(m_buffer.size()) - 1; }
+    std::optional<long long> FirstLongLine() const { return m_firstLongLine; }
+
+  private:
+    bool ReadLine();
+    // Takes a piece of a line into the file's own pairs.
+    void TakePiece(const wchar_t* piece, size_t length, bool ended);
+    void TakeWholeLine(const wchar_t* line);
+
+    FILE* m_file;
+    std::vector<wchar_t> m_buffer;
+    int m_code = 0;
+    CString m_value;
+    long long m_lines = 0;       // lines finished by a line feed
+    long long m_pairLine = 0;
+    std::optional<long long> m_firstLongLine;
+
+    PairHandler m_filePair;
+    std::wstring m_longLine; // the start of a line the reader cuts, up to a bound
+    bool m_sameAsFile = true; // no line has been cut yet: the file's pairs are the reader's
+    bool m_fileCodeNext = true;
+    int m_fileCode = 0;
+    CString m_fileValue;
+};

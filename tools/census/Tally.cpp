@@ -1,0 +1,78 @@
+#include "Tally.h"
+
+#include "Reasons.h"
+#include "platform/WinCrt.h"
+
+namespace
+{
+const size_t kMaxTypes = 200;
+const size_t kMaxTypeLength = 40;
+const char* kOtherTypes = "(other types)";
+
+// Names the scanners compare with, admitted whatever came before them.
+bool AlwaysNamed(const std::string& key)
+{
+    static const std::set<std::string> kNames = {
+        "LINE",   "POLYLINE", "SPLINE", "LWPOLYLINE", "CIRCLE", "ARC",    "ELLIPSE", "INSERT",
+        "IMAGE",  "TEXT",     "VERTEX", "SEQEND",     "HEADER", "TABLES", "BLOCKS",  "ENTITIES",
+        "LAYER",  "SP",       "PU",     "PD",         "LT",     "LB",     "AA",      "AR",
+        "PA",     "PR",       "CI",     "PE",         "IP",     "SC"};
+    return kNames.count(key) != 0;
+}
+} // namespace
+
+std::string TypeNames::Of(std::string key)
+{
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    if (AlwaysNamed(key) || m_seen.count(key))
+        return key;
+    if (m_seen.size() >= kMaxTypes)
+        return kOtherTypes;
+    m_seen.insert(key);
+    return key;
+}
+
+std::string TypeNames::Of(const CString& value)
+{
+    if (value.str() != m_lastValue || m_lastName.empty())
+    {
+        m_lastValue = value.str();
+        m_lastName = Of(RvzUtf8FromWide(value.Left(static_cast<int>(kMaxTypeLength))));
+    }
+    return m_lastName;
+}
+
+AccountRow& Tally::Row(const std::string& type)
+{
+    AccountRow& row = m_rows[type];
+    row.type = type;
+    return row;
+}
+
+void Tally::Fate(const std::string& type, const std::string& reason)
+{
+    if (reason.empty())
+        Kept(type);
+    else if (ReasonFor(reason).kind == ReasonKind::Dropped)
+        Dropped(type, reason);
+    else
+        PassedOver(type, reason);
+}
+
+long long Tally::OutsideCount(const std::string& type) const
+{
+    auto it = m_outside.find(type);
+    return it == m_outside.end() ? 0 : it->second;
+}
+
+long long Accounted(const AccountRow& row)
+{
+    long long sum = row.kept + row.unexplained;
+    for (const auto& [reason, count] : row.dropped)
+        sum += count;
+    for (const auto& [reason, count] : row.passedOver)
+        sum += count;
+    return sum;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Counts of what happened to each entity type, as the scanners find it out.
+#include <map>
+#include <set>
+#include <string>
+
+#include "Census.h"
+#include "platform/Afx.h"
+
+// Entity type names as row names: upper case, bounded in length and in number, so that no
+// file can make the census hold more than a few hundred of them.
+class TypeNames
+{
+  public:
+    std::string Of(const CString& value);
+
+  private:
+    std::string Of(std::string key);
+
+    std::set<std::string> m_seen;
+    std::wstring m_lastValue; // entities mostly follow others of their type
+    std::string m_lastName;
+};
+
+class Tally
+{
+  public:
+    void Kept(const std::string& type) { ++Row(type).kept; }
+    void Dropped(const std::string& type, const std::string& reason)
+    {
+        ++Row(type).dropped[reason];
+    }
+    void PassedOver(const std::string& type, const std::string& reason, long long count = 1)
+    {
+        Row(type).passedOver[reason] += count;
+    }
+    // A dropped or passed-over reason code, or "" for kept.
+    void Fate(const std::string& type, const std::string& reason);
+    // Entities the importer met outside the section the file's structure shows.
+    void Outside(const std::string& type) { ++m_outside[type]; }
+
+    const std::map<std::string, AccountRow>& Rows() const { return m_rows; }
+    std::map<std::string, AccountRow>& Rows() { return m_rows; }
+    long long OutsideCount(const std::string& type) const;
+
+  private:
+    AccountRow& Row(const std::string& type);
+
+    std::map<std::string, AccountRow> m_rows;
+    std::map<std::string, long long> m_outside;
+};
+
+// Sum of the counts of a row that are accounted for.
+long long Accounted(const AccountRow& row);
