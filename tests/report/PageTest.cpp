@@ -85,7 +85,8 @@ TEST(Page, ExplanationAndContoursAreShownInWords)
         {"tolerance", 0.01},
         {"closed", 35},
         {"loopsOfPieces", 2},
-        {"open", {{{"pieces", {3, 4}}, {"gap", 0.3}, {"ends", {{120.5, 40}, {120.8, 40}}}}}}};
+        {"open", {{{"pieces", {3, 4}}, {"gap", 0.3}, {"ends", {{120.5, 40}, {120.8, 40}}}}}},
+        {"openCount", 3}};
     const std::string page = Page({card});
     EXPECT_EQ(CardFiles(page),
               std::vector<std::string>{"parts.dxf [stopped drops open warnings passed-over]"});
@@ -94,7 +95,8 @@ TEST(Page, ExplanationAndContoursAreShownInWords)
                              "importer does not read</td>",
                              "Reading stopped at line 120: end of file inside an entity",
                              "<code>paper-space</code> paper-space entities are read",
-                             "contours (tolerance 0.01): 35 closed, 2 loops of pieces, 1 open",
+                             "contours (ends meet within 0.01): 35 closed, 2 loops of pieces, 3 open",
+                             "and 2 more",
                              "gap 0.3 between (120.5, 40) and (120.8, 40), 2 pieces"})
         EXPECT_NE(page.find(text), std::string::npos) << text;
 }

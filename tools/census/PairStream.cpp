@@ -51,7 +51,8 @@ void PairStream::TakePiece(const wchar_t* piece, size_t length, bool ended)
         TakeWholeLine(piece);
         return;
     }
-    m_longLine.append(piece, std::min(length, kLongLineKept - std::min(kLongLineKept, m_longLine.size())));
+    m_longLine.append(piece,
+                      std::min(length, kLongLineKept - std::min(kLongLineKept, m_longLine.size())));
     if (ended)
     {
         TakeWholeLine(m_longLine.c_str());
@@ -65,7 +66,7 @@ void PairStream::TakeWholeLine(const wchar_t* line)
         m_fileCode = _wtoi(line);
     else
     {
-        SetTrimmedValue(m_fileValue, line);
+        SetTrimmedValue(m_fileValue, line, static_cast<int>(std::wcslen(line)));
         m_filePair(m_fileCode, m_fileValue);
     }
     m_fileCodeNext = !m_fileCodeNext;
@@ -80,7 +81,7 @@ bool PairStream::Next()
     m_pairLine = line;
     if (!ReadLine())
         return false;
-    SetTrimmedValue(m_value, m_buffer.data());
+    SetTrimmedValue(m_value, m_buffer.data(), static_cast<int>(std::wcslen(m_buffer.data())));
     if (m_sameAsFile)
         m_filePair(m_code, m_value);
     return true;

@@ -137,21 +137,23 @@ void WriteExplain(std::ostream& out, const json& explain)
     out << "</table>\n</details>\n";
 }
 
+// The contours line, then the open chains the card holds; nothing for a drawing without pieces.
 void WriteContours(std::ostream& out, const json& contours)
 {
-    const size_t shownOpen = 8;
     const json& open = contours.value("open", json::array());
-    out << "<div class=\"contours\"><p>contours (tolerance "
-        << Html(contours.value("tolerance", json()))
-        << "): " << Html(contours.value("closed", json())) << " closed, "
-        << Html(contours.value("loopsOfPieces", json())) << " loops of pieces, " << open.size()
-        << " open</p>\n";
+    const size_t openCount = contours.value("openCount", open.size());
+    const long long closed = contours.value("closed", 0LL);
+    const long long loops = contours.value("loopsOfPieces", 0LL);
+    if (closed == 0 && loops == 0 && openCount == 0)
+        return;
+    out << "<div class=\"contours\"><p>contours (ends meet within "
+        << Html(contours.value("tolerance", json())) << "): " << closed << " closed, "
+        << Plural(loops, "loop", "loops") << " of pieces, " << openCount << " open</p>\n";
     if (!open.empty())
     {
         out << "<ul class=\"open\">\n";
-        for (size_t i = 0; i < open.size() && i < shownOpen; ++i)
+        for (const json& chain : open)
         {
-            const json& chain = open[i];
             const json& ends = chain.value("ends", json::array());
             out << "<li>gap " << Html(chain.value("gap", json())) << " between "
                 << (ends.size() == 2 ? Point(ends[0]) + " and " + Point(ends[1]) : Html(ends))
@@ -160,8 +162,8 @@ void WriteContours(std::ostream& out, const json& contours)
                           "piece", "pieces")
                 << "</li>\n";
         }
-        if (open.size() > shownOpen)
-            out << "<li>and " << open.size() - shownOpen << " more</li>\n";
+        if (openCount > open.size())
+            out << "<li>and " << openCount - open.size() << " more</li>\n";
         out << "</ul>\n";
     }
     out << "</div>\n";

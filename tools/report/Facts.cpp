@@ -4,6 +4,7 @@
 
 #include "Census.h"
 #include "Contours.h"
+#include "Explain.h"
 #include "Geometry.h"
 #include "Json.h"
 #include "ShapeCounts.h"
@@ -14,18 +15,28 @@ namespace
 {
 // A thumbnail is shown a few hundred pixels wide; finer detail than this grid is not seen.
 const int kThumbnailGridCells = 400;
+const size_t kOpenChainsOnCard = 8;
 
 nlohmann::ordered_json CountShapes(const Import& import)
 {
     ShapeCounts counts;
     ForEachShape(import.shapes, [&](const CShape& shape) { counts.Count(shape); });
-    return {{"shapes", import.shapes.size()},
-            {"inserts", import.inserts.size()},
-            {"polylines", counts.polylines},
-            {"circles", counts.circles},
-            {"ellipses", counts.ellipses},
-            {"texts", counts.texts},
+    return {{"shapes", import.shapes.size()}, {"inserts", import.inserts.size()},
+            {"polylines", counts.polylines},  {"circles", counts.circles},
+            {"ellipses", counts.ellipses},    {"texts", counts.texts},
             {"points", counts.points}};
+}
+
+// A card lists a few open chains; the explanation beside the page has them all.
+nlohmann::ordered_json CardContours(const ContourReport& contours)
+{
+    nlohmann::ordered_json json = ContoursJson(contours);
+    nlohmann::ordered_json& open = json["open"];
+    const size_t openCount = open.size();
+    if (openCount > kOpenChainsOnCard)
+        open.erase(open.begin() + kOpenChainsOnCard, open.end());
+    json["openCount"] = openCount; // after the erase: a new key may move "open"
+    return json;
 }
 
 nlohmann::ordered_json ExtentJson(const Extent& extent)
@@ -53,9 +64,11 @@ FileFacts GatherFacts(const std::string& path, const std::string& importer,
     card["result"] = import.result;
     card["counts"] = CountShapes(import);
     card["extent"] = ExtentJson(ImportExtent(import));
-    card["explain"] = ExplanationJson(Explain(path, importer, settings, import));
     const ContourReport contours = CheckContours(import, gapTolerance);
-    card["contours"] = ContoursJson(contours);
+    const Explanation explanation = Explain(path, importer, settings, import);
+    card["explain"] = ExplanationJson(explanation);
+    card["contours"] = CardContours(contours);
+    facts.explainJson = ExplanationWithContoursJson(explanation, contours);
     const std::vector<ContourPoint> freeEnds = FreeEnds(contours);
     facts.importJson = ImportToJson(import);
     std::ostringstream svg;

@@ -11,15 +11,15 @@ using Card = nlohmann::ordered_json;
 struct FileFacts
 {
     // What the page shows: "file", "importer", "outcome" ("read" or "not-opened"), "result",
-    // "counts", "extent", "thumbnail" (SVG text), "thinning", "explain" and, when the
-    // contour check gives it, "contours".
+    // "counts", "extent", "thumbnail" (SVG text), "thinning", "explain" (without its
+    // contours) and "contours" (the first open chains only, and "openCount").
     Card card;
-    nlohmann::ordered_json importJson; // rivez --format json
-    std::string svg;                   // the full picture
+    nlohmann::ordered_json importJson;  // rivez --format json
+    nlohmann::ordered_json explainJson; // rivez --format explain-json
+    std::string svg;                    // the full picture
 };
 
 // Imports the file and gathers its facts.
 FileFacts GatherFacts(const std::string& path, const std::string& importer,
                       const ImportSettings& settings,
                       std::optional<double> gapTolerance = std::nullopt);
-

@@ -61,7 +61,7 @@ std::string CardOfFile(size_t index, const std::string& path, const ReportOption
             links["svg"] = relative + ".svg";
         if (WriteFile(folder / (stem + ".json"), Dump(facts.importJson) + "\n"))
             links["json"] = relative + ".json";
-        if (WriteFile(folder / (stem + ".explain.json"), Dump(facts.card["explain"]) + "\n"))
+        if (WriteFile(folder / (stem + ".explain.json"), Dump(facts.explainJson) + "\n"))
             links["explain"] = relative + ".explain.json";
         facts.card["links"] = links;
     }

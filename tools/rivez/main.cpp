@@ -14,6 +14,7 @@
 #include <CLI/CLI.hpp>
 
 #include "Census.h"
+#include "Explain.h"
 #include "Import.h"
 #include "Json.h"
 #include "PictureFiles.h"
@@ -86,8 +87,7 @@ void Validate(const Options& options)
     if (options.format == "html" && options.output.empty())
         throw UsageError{"--format html writes a page: give -o PAGE.html"};
     if (!options.output.empty() && options.format != "summary" && options.format != "svg" &&
-        options.format != "html" &&
-        options.files.size() > 1)
+        options.format != "html" && options.files.size() > 1)
         throw UsageError{"--output takes one FILE only for --format " + options.format};
 }
 
@@ -211,7 +211,7 @@ int Run(const Options& options)
     if (options.format == "html")
         return WriteReport({options.files, options.skipped},
                            {options.importer, options.settings, options.limits,
-                             options.gapTolerance, options.output});
+                            options.gapTolerance, options.output});
     std::ofstream file;
     std::vector<std::filesystem::path> pictures;
     std::error_code error;
@@ -253,7 +253,9 @@ int Run(const Options& options)
         if (options.format == "json")
             out << ImportToJson(import).dump() << "\n";
         else if (options.format == "explain-json")
-            out << ExplanationJson(Explain(path, import.importer, options.settings, import))
+            out << ExplanationWithContoursJson(
+                       Explain(path, import.importer, options.settings, import),
+                       CheckContours(import, options.gapTolerance))
                        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                 << "\n";
         else if (options.format == "svg" && !pictures.empty())
@@ -265,7 +267,9 @@ int Run(const Options& options)
             if (i > 0)
                 out << "\n";
             if (options.format == "explain")
-                WriteExplanation(out, Explain(path, import.importer, options.settings, import));
+                WriteExplanationWithContours(
+                    out, Explain(path, import.importer, options.settings, import),
+                    CheckContours(import, options.gapTolerance));
             else
                 WriteSummary(out, path, import, options.gapTolerance);
         }

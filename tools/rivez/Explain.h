@@ -1,0 +1,16 @@
+#pragma once
+// What --format explain and explain-json tell of one import: the census's explanation of every
+// entity, then the contours the import makes.
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "Census.h"
+#include "Contours.h"
+
+// The explanation's JSON with the contour check's "contours" last.
+nlohmann::ordered_json ExplanationWithContoursJson(const Explanation& explanation,
+                                                   const ContourReport& contours);
+
+// The explanation for people, then every loop of pieces and open chain.
+void WriteExplanationWithContours(std::ostream& out, const Explanation& explanation,
+                                  const ContourReport& contours);
