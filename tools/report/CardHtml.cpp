@@ -1,6 +1,5 @@
 #include "CardHtml.h"
 
-#include <cstdio>
 
 #include "HtmlText.h"
 #include "Problems.h"
@@ -9,18 +8,11 @@ namespace
 {
 using json = nlohmann::ordered_json;
 
-std::string Number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
-}
-
 std::string Point(const json& point)
 {
     if (!point.is_array() || point.size() != 2 || !point[0].is_number() || !point[1].is_number())
         return Html(point);
-    return "(" + Number(point[0].get<double>()) + ", " + Number(point[1].get<double>()) + ")";
+    return "(" + Html(point[0]) + ", " + Html(point[1]) + ")";
 }
 
 std::string Base64(const std::string& bytes)

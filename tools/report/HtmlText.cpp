@@ -1,5 +1,7 @@
 #include "HtmlText.h"
 
+#include <cstdio>
+
 #include "Text.h"
 #include "platform/WinCrt.h"
 
@@ -10,6 +12,12 @@ std::string Html(const std::string& text)
 
 std::string Html(const nlohmann::ordered_json& value)
 {
+    if (value.is_number_float())
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6g", value.get<double>());
+        return text;
+    }
     return Html(value.is_string() ? value.get<std::string>() : value.dump());
 }
 

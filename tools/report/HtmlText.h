@@ -6,7 +6,8 @@
 
 // Text for the page: valid UTF-8 whatever the bytes were, markup characters escaped.
 std::string Html(const std::string& text);
-// A string value as its text, any other value as its JSON.
+// A string value as its text, a real to six digits as people read it, any other value as its
+// JSON.
 std::string Html(const nlohmann::ordered_json& value);
 
 // "1 drawing", "3 drawings"
