@@ -1,7 +1,6 @@
 #include "PairStream.h"
 
 #include <algorithm>
-#include <cwchar>
 
 #include "dxf/PairValue.h"
 
@@ -22,7 +21,9 @@ bool PairStream::ReadLine()
     // leaves another character there, so no line needs measuring.
     const size_t last = m_buffer.size() - 2;
     m_buffer[last] = L'\n';
-    if (!m_file || !fgetws(m_buffer.data(), static_cast<int>(m_buffer.size()), m_file))
+    m_length =
+        m_file ? RvzReadWideLine(m_buffer.data(), static_cast<int>(m_buffer.size()), m_file) : -1;
+    if (m_length < 0)
     {
         if (!m_longLine.empty()) // the file ends inside a cut line
             TakePiece(L"", 0, true);
@@ -39,7 +40,7 @@ bool PairStream::ReadLine()
         if (m_sameAsFile && !m_fileCodeNext)
             m_fileCode = m_code;
         m_sameAsFile = false;
-        TakePiece(m_buffer.data(), std::wcslen(m_buffer.data()), !cut);
+        TakePiece(m_buffer.data(), static_cast<size_t>(m_length), !cut);
     }
     return true;
 }
@@ -48,25 +49,25 @@ void PairStream::TakePiece(const wchar_t* piece, size_t length, bool ended)
 {
     if (ended && m_longLine.empty())
     {
-        TakeWholeLine(piece);
+        TakeWholeLine(piece, static_cast<int>(length));
         return;
     }
     m_longLine.append(piece,
                       std::min(length, kLongLineKept - std::min(kLongLineKept, m_longLine.size())));
     if (ended)
     {
-        TakeWholeLine(m_longLine.c_str());
+        TakeWholeLine(m_longLine.c_str(), static_cast<int>(m_longLine.size()));
         m_longLine.clear();
     }
 }
 
-void PairStream::TakeWholeLine(const wchar_t* line)
+void PairStream::TakeWholeLine(const wchar_t* line, int length)
 {
     if (m_fileCodeNext)
         m_fileCode = _wtoi(line);
     else
     {
-        SetTrimmedValue(m_fileValue, line, static_cast<int>(std::wcslen(line)));
+        SetTrimmedValue(m_fileValue, line, length);
         m_filePair(m_fileCode, m_fileValue);
     }
     m_fileCodeNext = !m_fileCodeNext;
@@ -81,7 +82,7 @@ bool PairStream::Next()
     m_pairLine = line;
     if (!ReadLine())
         return false;
-    SetTrimmedValue(m_value, m_buffer.data(), static_cast<int>(std::wcslen(m_buffer.data())));
+    SetTrimmedValue(m_value, m_buffer.data(), m_length);
     if (m_sameAsFile)
         m_filePair(m_code, m_value);
     return true;

@@ -36,18 +36,19 @@ class PairStream
     bool ReadLine();
     // Takes a piece of a line into the file's own pairs.
     void TakePiece(const wchar_t* piece, size_t length, bool ended);
-    void TakeWholeLine(const wchar_t* line);
+    void TakeWholeLine(const wchar_t* line, int length);
 
     FILE* m_file;
     std::vector<wchar_t> m_buffer;
+    int m_length = -1; // of the text in m_buffer, as the line read counted it
     int m_code = 0;
     CString m_value;
-    long long m_lines = 0;       // lines finished by a line feed
+    long long m_lines = 0; // lines finished by a line feed
     long long m_pairLine = 0;
     std::optional<long long> m_firstLongLine;
 
     PairHandler m_filePair;
-    std::wstring m_longLine; // the start of a line the reader cuts, up to a bound
+    std::wstring m_longLine;  // the start of a line the reader cuts, up to a bound
     bool m_sameAsFile = true; // no line has been cut yet: the file's pairs are the reader's
     bool m_fileCodeNext = true;
     int m_fileCode = 0;

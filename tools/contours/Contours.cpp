@@ -96,13 +96,6 @@ Chains TraceChains(const PieceGraph& graph, size_t pieceCount)
     return chains;
 }
 
-int Root(std::vector<int>& parent, int i)
-{
-    while (parent[i] != i)
-        i = parent[i] = parent[parent[i]];
-    return i;
-}
-
 class Joiner
 {
   public:

@@ -55,13 +55,6 @@ class Grid
     double m_minX = HUGE_VAL, m_minY = HUGE_VAL, m_cell = 1.0;
 };
 
-int Root(std::vector<int>& parent, int i)
-{
-    while (parent[i] != i)
-        i = parent[i] = parent[parent[i]];
-    return i;
-}
-
 // The points of each occupied cell in the order of the cells, and the groups' first points
 // found so far in each.
 struct CellRun

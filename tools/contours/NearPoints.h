@@ -16,3 +16,11 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
 // alone); of points equally near, the one listed first. Found in a grid of cells, or in a tree
 // split by x and y in turn where the points bunch into few cells.
 std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points);
+
+// The representative of i's set in a union-find forest, halving the path on the way.
+inline int Root(std::vector<int>& parent, int i)
+{
+    while (parent[i] != i)
+        i = parent[i] = parent[parent[i]];
+    return i;
+}
