@@ -161,6 +161,19 @@ void WriteContours(std::ostream& out, const json& contours)
     out << "</div>\n";
 }
 
+// The parts line; nothing for a drawing without any.
+void WriteParts(std::ostream& out, const json& counts)
+{
+    const long long parts = counts.value("parts", 0LL), loose = counts.value("loose", 0LL),
+                    problems = counts.value("problems", 0LL);
+    if (parts == 0 && loose == 0 && problems == 0)
+        return;
+    out << "<p class=\"parts\">" << Plural(parts, "part", "parts") << " ("
+        << Plural(counts.value("holes", 0LL), "hole", "holes") << ", "
+        << Plural(counts.value("marks", 0LL), "mark", "marks") << "), " << loose << " loose, "
+        << Plural(problems, "problem", "problems") << "</p>\n";
+}
+
 void WriteLinks(std::ostream& out, const Card& card)
 {
     if (!card.contains("links"))
@@ -209,6 +222,8 @@ void WriteCard(std::ostream& out, const Card& card, size_t order)
         WriteExplain(out, card["explain"]);
     if (card.contains("contours"))
         WriteContours(out, card["contours"]);
+    if (card.contains("parts"))
+        WriteParts(out, card["parts"]);
     WriteLinks(out, card);
     out << "</div>\n</article>\n";
 }

@@ -7,6 +7,7 @@
 #include "Explain.h"
 #include "Geometry.h"
 #include "Json.h"
+#include "Parts.h"
 #include "ShapeCounts.h"
 #include "Svg.h"
 #include "Thumbnail.h"
@@ -68,7 +69,9 @@ FileFacts GatherFacts(const std::string& path, const std::string& importer,
     const Explanation explanation = Explain(path, importer, settings, import);
     card["explain"] = ExplanationJson(explanation);
     card["contours"] = CardContours(contours);
-    facts.explainJson = ExplanationWithContoursJson(explanation, contours);
+    const PartsReport parts = BuildParts(import, {gapTolerance, std::nullopt});
+    card["parts"] = PartsJson(parts, false)["counts"];
+    facts.explainJson = ExplanationWithContoursJson(explanation, contours, parts);
     const std::vector<ContourPoint> freeEnds = FreeEnds(contours);
     facts.importJson = ImportToJson(import);
     std::ostringstream svg;

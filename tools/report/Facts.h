@@ -12,7 +12,7 @@ struct FileFacts
 {
     // What the page shows: "file", "importer", "outcome" ("read" or "not-opened"), "result",
     // "counts", "extent", "thumbnail" (SVG text), "thinning", "explain" (without its
-    // contours) and "contours" (the first open chains only, and "openCount").
+    // contours), "contours" (the first open chains only, and "openCount") and "parts" (counts).
     Card card;
     nlohmann::ordered_json importJson;  // rivez --format json
     nlohmann::ordered_json explainJson; // rivez --format explain-json

@@ -58,7 +58,7 @@ std::string NotKeptLine(const std::string& path, const Import& import)
 } // namespace
 
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
-                  std::optional<double> gapTolerance)
+                  const PartsOptions& options)
 {
     ShapeCounts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
@@ -68,7 +68,8 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
         << ResultInWords(import) << ")\n";
     out << "  shapes: " << ShapeLine(shapes) << "\n";
     out << "  line classes: " << LineClassLine(shapes) << "\n";
-    out << "  contours: " << ContourLine(CheckContours(import, gapTolerance)) << "\n";
+    out << "  contours: " << ContourLine(CheckContours(import, options.gapTolerance)) << "\n";
+    out << "  parts: " << PartsLine(BuildParts(import, options)) << "\n";
     if (import.importer == "dxf")
     {
         out << "  inserts: " << import.inserts.size();

@@ -6,6 +6,8 @@
 
 #include "Import.h"
 
-// Contour ends meet within gapTolerance, or the default share of the extent.
+#include "Parts.h"
+
+// Contour ends meet within the options' gap tolerance, or the default share of the extent.
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
-                  std::optional<double> gapTolerance = std::nullopt);
+                  const PartsOptions& options = {});

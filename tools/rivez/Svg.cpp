@@ -18,6 +18,9 @@ const double kLegendCharWidth = 7.5; // a character at the legend's 13 pixels, g
 const double kLegendRow = 24;
 const double kFreeEndRing = 7; // pixels, whatever the scale
 const char* kFreeEndColor = "#1a9e3f";
+const char* kPartFill = "#f2b866";
+const double kProblemRing = 12; // pixels
+const char* kProblemColor = "#c2189b";
 
 const char* LineClassColor(int lineClass)
 {
@@ -160,24 +163,76 @@ struct Legend
     std::string labels[2];
     std::string extent;
     std::string freeEnds;
+    std::string parts;    // with parts only
+    std::string problems; // with problems only
+
+    int ExtraRows() const
+    {
+        return !freeEnds.empty() + !parts.empty() + !problems.empty();
+    }
 
     double Width() const
     {
         return std::max({kLegendLabel + labels[0].size() * kLegendCharWidth,
                          kLegendEntry + kLegendLabel + labels[1].size() * kLegendCharWidth,
                          extent.size() * kLegendCharWidth,
-                         kLegendLabel + freeEnds.size() * kLegendCharWidth});
+                         kLegendLabel + freeEnds.size() * kLegendCharWidth,
+                         kLegendLabel + parts.size() * kLegendCharWidth,
+                         kLegendLabel + problems.size() * kLegendCharWidth});
     }
 };
 
-Legend LegendOf(const Import& import, const Extent& extent, size_t freeEnds)
+Legend LegendOf(const Import& import, const Extent& extent, size_t freeEnds,
+                const PartsReport* parts)
 {
     const bool die = import.importer == "die";
-    return {{die ? "line class 0: cutting (colour 1)" : "line class 0",
-             die ? "line class 1: creasing (colour 7)" : "line class 1"},
-            extent.IsEmpty() ? "empty import: no shapes"
-                             : "extent " + CornersText(extent) + ", drawing units",
-            freeEnds > 0 ? "free end of an open contour (" + std::to_string(freeEnds) + ")" : ""};
+    Legend legend{
+        {die ? "line class 0: cutting (colour 1)" : "line class 0",
+         die ? "line class 1: creasing (colour 7)" : "line class 1"},
+        extent.IsEmpty() ? "empty import: no shapes"
+                         : "extent " + CornersText(extent) + ", drawing units",
+        freeEnds > 0 ? "free end of an open contour (" + std::to_string(freeEnds) + ")" : "",
+        "",
+        ""};
+    if (parts)
+        legend.parts = "parts: " + PartsLine(*parts);
+    if (parts && !parts->problems.empty())
+        legend.problems = "what the part builder could not decide (" +
+                          std::to_string(parts->problems.size()) + ")";
+    return legend;
+}
+
+std::string RingPath(const Canvas& canvas, const Path& ring)
+{
+    std::string d;
+    for (const ContourPoint& p : ring)
+        d += (d.empty() ? "M" : " L") + canvas.Point(p.x, p.y);
+    return d.empty() ? d : d + " Z";
+}
+
+// Each part as one path, its holes left open by the even-odd rule.
+void WriteParts(std::ostream& out, const Canvas& canvas, const PartsReport& parts)
+{
+    out << "<g class=\"parts\" fill=\"" << kPartFill << "\" fill-rule=\"evenodd\" stroke=\"none\">\n";
+    for (const Part& part : parts.parts)
+    {
+        std::string d = RingPath(canvas, part.outline.points);
+        for (const PartRing& hole : part.holes)
+            d += " " + RingPath(canvas, hole.points);
+        out << "<path d=\"" << d << "\"/>\n";
+    }
+    out << "</g>\n";
+}
+
+void WriteProblems(std::ostream& out, const Canvas& canvas, const PartsReport& parts)
+{
+    out << "<g class=\"problems\" fill=\"none\" stroke=\"" << kProblemColor
+        << "\" stroke-width=\"2.5\">\n";
+    for (const PartProblem& problem : parts.problems)
+        out << "<circle cx=\"" << canvas.X(problem.at.x) << "\" cy=\"" << canvas.Y(problem.at.y)
+            << "\" r=\"" << Px(kProblemRing) << "\"><title>" << ::XmlText(problem.text)
+            << "</title></circle>\n";
+    out << "</g>\n";
 }
 
 void WriteFreeEnds(std::ostream& out, const Canvas& canvas, const std::vector<ContourPoint>& ends)
@@ -204,11 +259,26 @@ void WriteLegend(std::ostream& out, const Canvas& canvas, const Legend& legend)
     }
     out << "<text x=\"" << Px(kMargin) << "\" y=\"" << Px(top + 32) << "\" fill=\"#555\">"
         << legend.extent << "</text>\n";
+    double row = top + 8 + 2 * kLegendRow;
+    auto entry = [&](const std::string& swatch, const std::string& label)
+    {
+        out << swatch << "<text x=\"" << Px(kMargin + kLegendLabel) << "\" y=\"" << Px(row + 4)
+            << "\">" << label << "</text>\n";
+        row += kLegendRow;
+    };
+    auto ring = [&](double radius, const char* color)
+    {
+        return "<circle cx=\"" + Px(kMargin + 14) + "\" cy=\"" + Px(row) + "\" r=\"" +
+               Px(radius) + "\" fill=\"none\" stroke=\"" + color + "\" stroke-width=\"2\"/>\n";
+    };
     if (!legend.freeEnds.empty())
-        out << "<circle cx=\"" << Px(kMargin + 14) << "\" cy=\"" << Px(top + 8 + 2 * kLegendRow)
-            << "\" r=\"" << Px(kFreeEndRing) << "\" fill=\"none\" stroke=\"" << kFreeEndColor
-            << "\" stroke-width=\"2\"/>\n<text x=\"" << Px(kMargin + kLegendLabel) << "\" y=\""
-            << Px(top + 12 + 2 * kLegendRow) << "\">" << legend.freeEnds << "</text>\n";
+        entry(ring(kFreeEndRing, kFreeEndColor), legend.freeEnds);
+    if (!legend.parts.empty())
+        entry("<rect x=\"" + Px(kMargin) + "\" y=\"" + Px(row - 8) + "\" width=\"28\" height=\"16\" fill=\"" +
+                  kPartFill + "\"/>\n",
+              ::XmlText(legend.parts));
+    if (!legend.problems.empty())
+        entry(ring(kFreeEndRing, kProblemColor), legend.problems);
     out << "</g>\n";
 }
 
@@ -233,12 +303,12 @@ Extent PictureExtent(const Import& import)
 } // namespace
 
 void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
-              const std::vector<ContourPoint>& freeEnds)
+              const std::vector<ContourPoint>& freeEnds, const PartsReport* parts)
 {
     const Extent extent = PictureExtent(import);
-    const Legend legend = LegendOf(import, extent, freeEnds.size());
+    const Legend legend = LegendOf(import, extent, freeEnds.size(), parts);
     const Canvas canvas(extent, legend.Width());
-    const double height = canvas.Height() + (freeEnds.empty() ? 0 : kLegendRow);
+    const double height = canvas.Height() + legend.ExtraRows() * kLegendRow;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Px(canvas.Width())
         << "\" height=\"" << Px(height) << "\" viewBox=\"0 0 " << Px(canvas.Width()) << " "
@@ -249,6 +319,8 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
         << Px(canvas.DrawingWidth()) << "\" height=\"" << Px(canvas.DrawingHeight())
         << "\" fill=\"none\" stroke=\"#bbb\" stroke-width=\"0.5\" "
            "vector-effect=\"non-scaling-stroke\"/>\n";
+    if (parts)
+        WriteParts(out, canvas, *parts);
     // Strokes stay thin and readable however far the picture is zoomed.
     out << "<g fill=\"none\" stroke-width=\"1.2\" stroke-linejoin=\"round\" "
            "font-family=\"sans-serif\">\n";
@@ -264,6 +336,8 @@ void WriteSvg(std::ostream& out, const std::string& title, const Import& import,
     }
     out << "</g>\n";
     WriteFreeEnds(out, canvas, freeEnds);
+    if (parts)
+        WriteProblems(out, canvas, *parts);
     WriteLegend(out, canvas, legend);
     out << "</svg>\n";
 }

@@ -17,6 +17,7 @@
 #include "Explain.h"
 #include "Import.h"
 #include "Json.h"
+#include "Parts.h"
 #include "PictureFiles.h"
 #include "Report.h"
 #include "Summary.h"
@@ -36,7 +37,14 @@ struct Options
     WorkerLimits limits{std::max(1u, std::thread::hardware_concurrency()), 60};
     std::map<std::string, int> skipped; // html: files in folders that are not drawings
     std::optional<double> gapTolerance;
+    std::optional<double> chordTolerance;
+    bool parts = false; // svg: fill the parts
 };
+
+PartsOptions PartsOf(const Options& options)
+{
+    return {options.gapTolerance, options.chordTolerance};
+}
 
 struct UsageError
 {
@@ -79,6 +87,8 @@ void Validate(const Options& options)
         std::string importer = ImporterOf(options, file);
         if (std::find(available.begin(), available.end(), importer) == available.end())
             throw UsageError{"the " + importer + " importer is not available yet"};
+        if (options.parts && options.format != "svg")
+            throw UsageError{"--parts goes with --format svg; --format parts gives them as JSON"};
         if (options.settings.dxfSteps && importer != "dxf")
             throw UsageError{"--dxf-steps works with the dxf importer only"};
     }
@@ -103,8 +113,10 @@ Options Parse(int argc, char** argv)
         ->check(CLI::IsMember({"dxf", "die", "plt"}));
     app.add_option("--format", options.format,
                    "summary, json, svg, html (one page of every FILE and folder), explain "
-                   "(why each entity was kept, dropped or passed over) or explain-json")
-        ->check(CLI::IsMember({"summary", "json", "svg", "html", "explain", "explain-json"}));
+                   "(why each entity was kept, dropped or passed over), explain-json or parts "
+                   "(outlines with their holes and marks, as JSON)")
+        ->check(CLI::IsMember(
+            {"summary", "json", "svg", "html", "explain", "explain-json", "parts"}));
     app.add_option("-o,--output", options.output,
                    "write there instead of standard output; for --format svg with several "
                    "FILEs (or an existing directory) a directory: one NAME.svg per FILE, "
@@ -124,6 +136,12 @@ Options Parse(int argc, char** argv)
     auto* gapOption = app.add_option("--gap-tolerance", gapTolerance,
                                      "D: contour ends meet within D drawing units (default: "
                                      "1e-5 of the larger side of the extent)");
+    double chordTolerance = 0.0;
+    auto* chordOption = app.add_option("--chord-tolerance", chordTolerance,
+                                       "D: parts: arcs become chords straying at most D drawing "
+                                       "units (default: 1e-4 of the larger side of the extent)");
+    app.add_flag("--parts", options.parts,
+                 "svg: fill the parts, holes left open, marks drawn over, problems ringed");
     app.add_option("FILE", options.files,
                    "the drawings to read (html: folders too); with several, JSON is one object "
                    "per line")
@@ -151,6 +169,12 @@ Options Parse(int argc, char** argv)
         if (!(gapTolerance >= 0) || !std::isfinite(gapTolerance))
             throw UsageError{"--gap-tolerance takes a number of drawing units, 0 or more"};
         options.gapTolerance = gapTolerance;
+    }
+    if (chordOption->count() > 0)
+    {
+        if (!(chordTolerance > 0) || !std::isfinite(chordTolerance))
+            throw UsageError{"--chord-tolerance takes a number of drawing units above 0"};
+        options.chordTolerance = chordTolerance;
     }
     if (!dxfScale.empty())
         options.settings.dxfScale = ParseScale("--dxf-scale", dxfScale);
@@ -190,13 +214,28 @@ class Progress
     bool m_shown;
 };
 
+// The picture of one import, its parts filled when asked for.
+void WritePicture(std::ostream& out, const std::string& path, const Import& import,
+                  const Options& options)
+{
+    const std::vector<ContourPoint> freeEnds =
+        FreeEnds(CheckContours(import, options.gapTolerance));
+    if (options.parts)
+    {
+        const PartsReport parts = BuildParts(import, PartsOf(options));
+        WriteSvg(out, path, import, freeEnds, &parts);
+    }
+    else
+        WriteSvg(out, path, import, freeEnds);
+}
+
 // Writes the picture of one import into its own file.
 bool WritePictureFile(const std::filesystem::path& picture, const std::string& path,
-                      const Import& import, std::optional<double> gapTolerance)
+                      const Import& import, const Options& options)
 {
     std::ofstream file(picture, std::ios::binary);
     if (file)
-        WriteSvg(file, path, import, FreeEnds(CheckContours(import, gapTolerance)));
+        WritePicture(file, path, import, options);
     if (!file.flush())
     {
         std::cerr << "rivez: cannot write " << picture.string() << ": " << std::strerror(errno)
@@ -255,13 +294,21 @@ int Run(const Options& options)
         else if (options.format == "explain-json")
             out << ExplanationWithContoursJson(
                        Explain(path, import.importer, options.settings, import),
-                       CheckContours(import, options.gapTolerance))
+                       CheckContours(import, options.gapTolerance),
+                       BuildParts(import, PartsOf(options)))
                        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                 << "\n";
         else if (options.format == "svg" && !pictures.empty())
-            status = WritePictureFile(pictures[i], path, import, options.gapTolerance) ? status : 1;
+            status = WritePictureFile(pictures[i], path, import, options) ? status : 1;
         else if (options.format == "svg")
-            WriteSvg(out, path, import, FreeEnds(CheckContours(import, options.gapTolerance)));
+            WritePicture(out, path, import, options);
+        else if (options.format == "parts")
+        {
+            nlohmann::ordered_json json = {{"file", path}, {"importer", import.importer}};
+            json.update(PartsJson(BuildParts(import, PartsOf(options))));
+            out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                << "\n";
+        }
         else
         {
             if (i > 0)
@@ -271,7 +318,7 @@ int Run(const Options& options)
                     out, Explain(path, import.importer, options.settings, import),
                     CheckContours(import, options.gapTolerance));
             else
-                WriteSummary(out, path, import, options.gapTolerance);
+                WriteSummary(out, path, import, PartsOf(options));
         }
     }
     out.flush();

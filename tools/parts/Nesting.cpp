@@ -1,0 +1,285 @@
+#include "Nesting.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+double Perimeter(const Path& ring)
+{
+    double length = 0;
+    for (size_t i = 0; i < ring.size(); ++i)
+        length += Distance(ring[i], ring[(i + 1) % ring.size()]);
+    return length;
+}
+
+std::array<double, 4> BoxOf(const Path& points)
+{
+    std::array<double, 4> box{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
+    for (const ContourPoint& p : points)
+        box = {std::min(box[0], p.x), std::min(box[1], p.y), std::max(box[2], p.x),
+               std::max(box[3], p.y)};
+    return box;
+}
+
+bool Holds(const std::array<double, 4>& outer, const std::array<double, 4>& inner)
+{
+    return outer[0] <= inner[0] && outer[1] <= inner[1] && outer[2] >= inner[2] &&
+           outer[3] >= inner[3];
+}
+
+std::vector<int> Merged(std::vector<int> a, const std::vector<int>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    std::sort(a.begin(), a.end());
+    a.erase(std::unique(a.begin(), a.end()), a.end());
+    return a;
+}
+
+// A ring as the nesting sees it, with what GEOS makes of it.
+struct Candidate
+{
+    PartRing ring;
+    Geos::Geometry polygon;
+    Geos::Prepared prepared; // made when first needed
+    std::vector<int> containers;
+    bool dropped = false;
+    int depth = 0;
+};
+} // namespace
+
+double SignedArea(const Path& path)
+{
+    double twice = 0;
+    for (size_t i = 0; i < path.size(); ++i)
+    {
+        const ContourPoint &a = path[i], &b = path[(i + 1) % path.size()];
+        twice += (a.x - path[0].x) * (b.y - path[0].y) - (b.x - path[0].x) * (a.y - path[0].y);
+    }
+    return twice / 2;
+}
+
+struct Nesting::Index
+{
+    explicit Index(const Geos& g) : geos(g), tree(g.NewTree()) {}
+
+    const Geos& geos;
+    Geos::Tree tree;                      // the parts' outlines' boxes
+    std::vector<Geos::Geometry> polygons; // each part with its holes
+    std::vector<Geos::Prepared> prepared;
+    std::vector<double> areas;
+};
+
+namespace
+{
+class Sorter
+{
+  public:
+    Sorter(const Geos& geos, double tolerance, std::vector<PartProblem>& problems)
+        : m_geos(geos), m_tolerance(tolerance), m_problems(problems)
+    {
+    }
+
+    void Add(RingSource source)
+    {
+        Candidate c;
+        c.ring.pieces = Merged(std::move(source.pieces), {});
+        c.ring.points = std::move(source.points);
+        c.ring.area = SignedArea(c.ring.points);
+        c.ring.perimeter = Perimeter(c.ring.points);
+        c.ring.box = BoxOf(c.ring.points);
+        if (std::fabs(c.ring.area) <= m_tolerance * c.ring.perimeter / 2 ||
+            !(c.polygon = m_geos.Polygon(c.ring.points, {})))
+        {
+            Problem("encloses-nothing", c.ring.points.empty() ? ContourPoint{} : c.ring.points[0],
+                    c.ring.pieces, "a ring that encloses no area; left out");
+            return;
+        }
+        char* reason = nullptr;
+        GEOSGeometry* location = nullptr;
+        if (GEOSisValidDetail_r(m_geos.Context(), c.polygon.get(), 0, &reason, &location) == 0)
+        {
+            ContourPoint at = c.ring.points[0];
+            if (location)
+                GEOSGeomGetX_r(m_geos.Context(), location, &at.x),
+                    GEOSGeomGetY_r(m_geos.Context(), location, &at.y);
+            Problem("self-touching-ring", at, c.ring.pieces,
+                    std::string("a ring that touches or crosses itself (") +
+                        (reason ? reason : "") + ")");
+        }
+        GEOSFree_r(m_geos.Context(), reason);
+        if (location)
+            GEOSGeom_destroy_r(m_geos.Context(), location);
+        m_rings.push_back(std::move(c));
+    }
+
+    void Sort(std::vector<Part>& parts, Nesting::Index& index)
+    {
+        const Geos::Tree tree = m_geos.NewTree();
+        for (size_t i = 0; i < m_rings.size(); ++i)
+            m_geos.Insert(tree, m_rings[i].polygon.get(), i);
+        for (size_t b = 0; b < m_rings.size(); ++b)
+            m_geos.Query(tree, m_rings[b].polygon.get(), [&](size_t a) { Relate(a, b); });
+        for (Candidate& c : m_rings)
+            c.depth = static_cast<int>(std::count_if(c.containers.begin(), c.containers.end(),
+                                                     [&](int a) { return !m_rings[a].dropped; }));
+        // Parts first, so that every hole finds the part it belongs to.
+        std::vector<int> partOf(m_rings.size(), -1);
+        for (size_t i = 0; i < m_rings.size(); ++i)
+            if (!m_rings[i].dropped && Parent(i) < 0)
+            {
+                partOf[i] = static_cast<int>(parts.size());
+                parts.push_back({Oriented(std::move(m_rings[i].ring), true), {}, {}});
+            }
+        for (size_t i = 0; i < m_rings.size(); ++i)
+            if (!m_rings[i].dropped && partOf[i] < 0)
+                parts[partOf[Parent(i)]].holes.push_back(
+                    Oriented(std::move(m_rings[i].ring), false));
+        m_rings.clear();
+        for (const Part& part : parts)
+        {
+            std::vector<const Path*> holes;
+            for (const PartRing& hole : part.holes)
+                holes.push_back(&hole.points);
+            index.polygons.push_back(m_geos.Polygon(part.outline.points, holes));
+            index.prepared.push_back(m_geos.Prepare(index.polygons.back()));
+            index.areas.push_back(part.outline.area);
+            if (index.polygons.back())
+                m_geos.Insert(index.tree, index.polygons.back().get(), index.polygons.size() - 1);
+        }
+    }
+
+  private:
+    // Whether ring a contains, repeats or crosses ring b; a is taken only when it is the larger.
+    void Relate(size_t a, size_t b)
+    {
+        Candidate &outer = m_rings[a], &inner = m_rings[b];
+        const double outerArea = std::fabs(outer.ring.area), innerArea = std::fabs(inner.ring.area);
+        if (a == b || outerArea < innerArea || (outerArea == innerArea && a > b) ||
+            outer.dropped || inner.dropped)
+            return;
+        if (!outer.prepared)
+            outer.prepared = m_geos.Prepare(outer.polygon);
+        const GEOSContextHandle_t context = m_geos.Context();
+        if (Holds(outer.ring.box, inner.ring.box) &&
+            GEOSPreparedContains_r(context, outer.prepared.get(), inner.polygon.get()) == 1)
+        {
+            if (outerArea - innerArea <= m_tolerance * inner.ring.perimeter)
+            {
+                inner.dropped = true;
+                Problem("duplicate-ring", inner.ring.points[0], inner.ring.pieces,
+                        "a ring drawn again over another; left out");
+            }
+            else
+                inner.containers.push_back(static_cast<int>(a));
+        }
+        else if (GEOSPreparedOverlaps_r(context, outer.prepared.get(), inner.polygon.get()) == 1)
+            Problem("crossing-outlines", Crossing(outer, inner),
+                    Merged(outer.ring.pieces, inner.ring.pieces), "rings that cross each other");
+    }
+
+    // A point where two rings meet.
+    ContourPoint Crossing(const Candidate& a, const Candidate& b) const
+    {
+        const GEOSContextHandle_t context = m_geos.Context();
+        ContourPoint at = b.ring.points[0];
+        GEOSCoordSequence* nearest = GEOSNearestPoints_r(
+            context, GEOSGetExteriorRing_r(context, a.polygon.get()),
+            GEOSGetExteriorRing_r(context, b.polygon.get()));
+        if (nearest)
+        {
+            GEOSCoordSeq_getXY_r(context, nearest, 0, &at.x, &at.y);
+            GEOSCoordSeq_destroy_r(context, nearest);
+        }
+        return at;
+    }
+
+    // The ring a hole belongs to: the smallest part outline around it; -1 for an outline.
+    int Parent(size_t i) const
+    {
+        const Candidate& c = m_rings[i];
+        if (c.depth % 2 == 0)
+            return -1;
+        int parent = -1;
+        for (int a : c.containers)
+            if (!m_rings[a].dropped && m_rings[a].depth % 2 == 0 &&
+                (parent < 0 || std::fabs(m_rings[a].ring.area) < std::fabs(m_rings[parent].ring.area)))
+                parent = a;
+        return parent;
+    }
+
+    static PartRing Oriented(PartRing ring, bool counterClockwise)
+    {
+        if ((ring.area > 0) != counterClockwise)
+            std::reverse(ring.points.begin(), ring.points.end());
+        ring.area = std::fabs(ring.area);
+        return ring;
+    }
+
+    void Problem(const char* kind, ContourPoint at, std::vector<int> pieces, std::string text)
+    {
+        m_problems.push_back({kind, at, std::move(pieces), std::move(text)});
+    }
+
+    const Geos& m_geos;
+    double m_tolerance;
+    std::vector<PartProblem>& m_problems;
+    std::vector<Candidate> m_rings;
+};
+} // namespace
+
+Nesting::Nesting(const Geos& geos, std::vector<RingSource> rings, double tolerance,
+                 std::vector<Part>& parts, std::vector<PartProblem>& problems)
+    : m_index(std::make_unique<Index>(geos))
+{
+    Sorter sorter(geos, tolerance, problems);
+    for (RingSource& ring : rings)
+        sorter.Add(std::move(ring));
+    rings.clear();
+    sorter.Sort(parts, *m_index);
+}
+
+Nesting::~Nesting() = default;
+
+int Nesting::PartAt(const ContourPoint& point) const
+{
+    const Geos& geos = m_index->geos;
+    const Geos::Geometry probe = geos.Point(point);
+    int found = -1;
+    if (!probe || m_index->polygons.empty())
+        return found;
+    geos.Query(m_index->tree, probe.get(),
+               [&](size_t p)
+               {
+                   if (m_index->prepared[p] &&
+                       (found < 0 || m_index->areas[p] < m_index->areas[found]) &&
+                       GEOSPreparedCovers_r(geos.Context(), m_index->prepared[p].get(),
+                                            probe.get()) == 1)
+                       found = static_cast<int>(p);
+               });
+    return found;
+}
+
+std::vector<int> Nesting::PartsInside(const Path& closed) const
+{
+    const Geos& geos = m_index->geos;
+    std::vector<int> inside;
+    if (m_index->polygons.empty())
+        return inside;
+    const Geos::Geometry area = geos.Polygon(closed, {});
+    if (!area)
+        return inside;
+    Geos::Prepared prepared;
+    geos.Query(m_index->tree, area.get(),
+               [&](size_t p)
+               {
+                   if (!prepared)
+                       prepared = geos.Prepare(area);
+                   if (prepared && m_index->polygons[p] &&
+                       GEOSPreparedContains_r(geos.Context(), prepared.get(),
+                                              m_index->polygons[p].get()) == 1)
+                       inside.push_back(static_cast<int>(p));
+               });
+    std::sort(inside.begin(), inside.end());
+    return inside;
+}
