@@ -110,9 +110,6 @@ Joining JoinStrokes(std::vector<Stroke>& strokes, const std::vector<int>& open, 
     for (int point = 0; point < graph.Points(); ++point)
         if (graph.Gap(point) > floor)
             joining.bridged.push_back({graph.At(point), graph.Gap(point)});
-    joining.endGroup.resize(2 * open.size());
-    for (size_t end = 0; end < joining.endGroup.size(); ++end)
-        joining.endGroup[end] = graph.PointOf(static_cast<int>(end));
 
     // The strokes that meet, as groups: each with its strokes, points and free ends.
     std::vector<int> parent(graph.Points());
@@ -178,6 +175,13 @@ Joining JoinStrokes(std::vector<Stroke>& strokes, const std::vector<int>& open, 
         }
         joining.groups[groupOf[root]].strokes.push_back(open[k]);
         done[k] = 1;
+    }
+    for (size_t end = 0; end < 2 * open.size(); ++end)
+    {
+        const int point = graph.PointOf(static_cast<int>(end));
+        if (graph.Degree(point) == 1)
+            joining.groups[groupOf[Root(parent, point)]].freeEnds.push_back(
+                {graph.At(point), open[end / 2]});
     }
     return joining;
 }

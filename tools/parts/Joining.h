@@ -21,10 +21,18 @@ struct Bridge
     double gap = 0.0;
 };
 
+// An end that meets no other.
+struct FreeEnd
+{
+    ContourPoint at;
+    int stroke = 0;
+};
+
 // Strokes joined end to end that do not close: a chain has two free ends, in order.
 struct StrokeGroup
 {
     std::vector<int> strokes;
+    std::vector<FreeEnd> freeEnds;
     bool chain = false;     // the strokes run one after the other, in order, from end to end
     bool hasLoops = false;  // it holds a cycle: some of its strokes meet round
     std::vector<char> reversed; // per stroke of a chain: run backwards along it
@@ -35,7 +43,6 @@ struct Joining
     std::vector<JoinedRing> rings;
     std::vector<StrokeGroup> groups;
     std::vector<Bridge> bridged;
-    std::vector<int> endGroup; // per stroke, 2k and 2k + 1: the meeting point of each end
 };
 
 // open: the indices of the strokes to join, whose ends are moved where they meet.

@@ -28,6 +28,20 @@ bool Holds(const std::array<double, 4>& outer, const std::array<double, 4>& inne
            outer[3] >= inner[3];
 }
 
+// Points that repeat the one before within round-off (a billionth of the ring's size) say
+// nothing, and would make a ring seem to turn back on itself.
+void DropRepeats(Path& ring, const std::array<double, 4>& box)
+{
+    const double roundOff = 1e-9 * std::max(box[2] - box[0], box[3] - box[1]);
+    size_t kept = 0;
+    for (size_t i = 0; i < ring.size(); ++i)
+        if (kept == 0 || Distance(ring[i], ring[kept - 1]) > roundOff)
+            ring[kept++] = ring[i];
+    while (kept > 1 && Distance(ring[kept - 1], ring[0]) <= roundOff)
+        --kept;
+    ring.resize(kept);
+}
+
 std::vector<int> Merged(std::vector<int> a, const std::vector<int>& b)
 {
     a.insert(a.end(), b.begin(), b.end());
@@ -66,7 +80,7 @@ struct Nesting::Index
     const Geos& geos;
     Geos::Tree tree;                      // the parts' outlines' boxes
     std::vector<Geos::Geometry> polygons; // each part with its holes
-    std::vector<Geos::Prepared> prepared;
+    std::vector<Geos::Prepared> prepared; // made when first needed
     std::vector<double> areas;
 };
 
@@ -83,8 +97,10 @@ class Sorter
     void Add(RingSource source)
     {
         Candidate c;
-        c.ring.pieces = Merged(std::move(source.pieces), {});
+        c.ring.pieces = Merged(source.pieces, {});
         c.ring.points = std::move(source.points);
+        c.ring.box = BoxOf(c.ring.points);
+        DropRepeats(c.ring.points, c.ring.box);
         c.ring.area = SignedArea(c.ring.points);
         c.ring.perimeter = Perimeter(c.ring.points);
         c.ring.box = BoxOf(c.ring.points);
@@ -95,9 +111,12 @@ class Sorter
                     c.ring.pieces, "a ring that encloses no area; left out");
             return;
         }
+        // The ring's own test is quick; the polygon's, which says where, only for those it fails.
         char* reason = nullptr;
         GEOSGeometry* location = nullptr;
-        if (GEOSisValidDetail_r(m_geos.Context(), c.polygon.get(), 0, &reason, &location) == 0)
+        const GEOSGeometry* shell = GEOSGetExteriorRing_r(m_geos.Context(), c.polygon.get());
+        if (!source.simple && GEOSisSimple_r(m_geos.Context(), shell) != 1 &&
+            GEOSisValidDetail_r(m_geos.Context(), c.polygon.get(), 0, &reason, &location) != 1)
         {
             ContourPoint at = c.ring.points[0];
             if (location)
@@ -142,11 +161,11 @@ class Sorter
             for (const PartRing& hole : part.holes)
                 holes.push_back(&hole.points);
             index.polygons.push_back(m_geos.Polygon(part.outline.points, holes));
-            index.prepared.push_back(m_geos.Prepare(index.polygons.back()));
             index.areas.push_back(part.outline.area);
             if (index.polygons.back())
                 m_geos.Insert(index.tree, index.polygons.back().get(), index.polygons.size() - 1);
         }
+        index.prepared.resize(index.polygons.size());
     }
 
   private:
@@ -161,6 +180,9 @@ class Sorter
         if (!outer.prepared)
             outer.prepared = m_geos.Prepare(outer.polygon);
         const GEOSContextHandle_t context = m_geos.Context();
+        // Most rings whose boxes meet lie apart: one test tells.
+        if (GEOSPreparedIntersects_r(context, outer.prepared.get(), inner.polygon.get()) != 1)
+            return;
         if (Holds(outer.ring.box, inner.ring.box) &&
             GEOSPreparedContains_r(context, outer.prepared.get(), inner.polygon.get()) == 1)
         {
@@ -178,20 +200,16 @@ class Sorter
                     Merged(outer.ring.pieces, inner.ring.pieces), "rings that cross each other");
     }
 
-    // A point where two rings meet.
-    ContourPoint Crossing(const Candidate& a, const Candidate& b) const
+    // Near where two rings cross: the point of the second nearest the middle of the overlap of
+    // their boxes.
+    static ContourPoint Crossing(const Candidate& a, const Candidate& b)
     {
-        const GEOSContextHandle_t context = m_geos.Context();
-        ContourPoint at = b.ring.points[0];
-        GEOSCoordSequence* nearest = GEOSNearestPoints_r(
-            context, GEOSGetExteriorRing_r(context, a.polygon.get()),
-            GEOSGetExteriorRing_r(context, b.polygon.get()));
-        if (nearest)
-        {
-            GEOSCoordSeq_getXY_r(context, nearest, 0, &at.x, &at.y);
-            GEOSCoordSeq_destroy_r(context, nearest);
-        }
-        return at;
+        const ContourPoint middle{
+            (std::max(a.ring.box[0], b.ring.box[0]) + std::min(a.ring.box[2], b.ring.box[2])) / 2,
+            (std::max(a.ring.box[1], b.ring.box[1]) + std::min(a.ring.box[3], b.ring.box[3])) / 2};
+        return *std::min_element(b.ring.points.begin(), b.ring.points.end(),
+                                 [&](const ContourPoint& p, const ContourPoint& q)
+                                 { return Distance(p, middle) < Distance(q, middle); });
     }
 
     // The ring a hole belongs to: the smallest part outline around it; -1 for an outline.
@@ -251,9 +269,13 @@ int Nesting::PartAt(const ContourPoint& point) const
     geos.Query(m_index->tree, probe.get(),
                [&](size_t p)
                {
-                   if (m_index->prepared[p] &&
-                       (found < 0 || m_index->areas[p] < m_index->areas[found]) &&
-                       GEOSPreparedCovers_r(geos.Context(), m_index->prepared[p].get(),
+                   if (found >= 0 && m_index->areas[p] >= m_index->areas[found])
+                       return;
+                   Geos::Prepared& prepared = m_index->prepared[p];
+                   if (!prepared)
+                       prepared = geos.Prepare(m_index->polygons[p]);
+                   if (prepared &&
+                       GEOSPreparedCovers_r(geos.Context(), prepared.get(),
                                             probe.get()) == 1)
                        found = static_cast<int>(p);
                });

@@ -10,6 +10,7 @@ struct RingSource
 {
     std::vector<int> pieces;
     Path points;
+    bool simple = false; // known not to touch itself
 };
 
 class Nesting

@@ -8,44 +8,64 @@
 
 namespace
 {
-struct Item
-{
-    int stroke, group;
-};
-
-// Which groups touch or cross each other, found through a tree of the strokes' boxes.
+// Which groups meet where a free end of one lies on a stroke of another (a T-junction),
+// found through a tree of the strokes' boxes. Groups linked round in a cycle enclose something.
 class Touching
 {
   public:
     Touching(const Geos& geos, const std::vector<Stroke>& strokes,
              const std::vector<StrokeGroup>& groups, double tolerance)
-        : m_geos(geos), m_strokes(strokes), m_tolerance(tolerance)
+        : m_geos(geos), m_strokes(strokes), m_groups(groups), m_tolerance(tolerance)
     {
-        for (size_t g = 0; g < groups.size(); ++g)
-            for (int s : groups[g].strokes)
-                m_items.push_back({s, static_cast<int>(g)});
         m_parent.resize(groups.size());
         std::iota(m_parent.begin(), m_parent.end(), 0);
-        m_touched.assign(groups.size(), 0);
-        m_lines.resize(m_items.size());
+        m_round.assign(groups.size(), 0);
+        for (size_t g = 0; g < groups.size(); ++g)
+            m_round[g] = groups[g].hasLoops;
     }
 
     void Run()
     {
-        if (m_items.size() < 2)
+        std::vector<int> groupOf(m_strokes.size(), -1);
+        std::vector<int> items;
+        for (size_t g = 0; g < m_groups.size(); ++g)
+            for (int s : m_groups[g].strokes)
+            {
+                groupOf[s] = static_cast<int>(g);
+                items.push_back(s);
+            }
+        if (items.size() < 2)
             return;
-        // The tree keeps the boxes' envelopes; each box is made again to be looked up.
+        // The tree keeps the boxes' envelopes, not the boxes.
         const Geos::Tree tree = m_geos.NewTree();
-        for (size_t i = 0; i < m_items.size(); ++i)
-            if (const Geos::Geometry box = BoxOf(m_strokes[m_items[i].stroke].points))
-                m_geos.Insert(tree, box.get(), i);
-        for (size_t i = 0; i < m_items.size(); ++i)
-            if (const Geos::Geometry box = BoxOf(m_strokes[m_items[i].stroke].points))
-                m_geos.Query(tree, box.get(), [&](size_t j) { Test(i, j); });
+        for (int s : items)
+            if (const Geos::Geometry box = BoxOf(m_strokes[s].points))
+                m_geos.Insert(tree, box.get(), static_cast<size_t>(s));
+        std::unordered_map<int, Geos::Geometry> lines;
+        for (size_t g = 0; g < m_groups.size(); ++g)
+            for (const FreeEnd& end : m_groups[g].freeEnds)
+            {
+                const Geos::Geometry box = BoxOf({end.at});
+                const Geos::Geometry point = m_geos.Point(end.at);
+                if (box && point)
+                    m_geos.Query(tree, box.get(),
+                                 [&](size_t s)
+                                 {
+                                     if (static_cast<int>(s) == end.stroke)
+                                         return;
+                                     Geos::Geometry& line = lines[static_cast<int>(s)];
+                                     if (!line)
+                                         line = m_geos.Line(m_strokes[s].points);
+                                     if (line && GEOSDistanceWithin_r(m_geos.Context(), point.get(),
+                                                                      line.get(), m_tolerance) == 1)
+                                         Link(static_cast<int>(g), groupOf[s]);
+                                 });
+            }
     }
 
     int Cluster(int group) { return Root(m_parent, group); }
-    bool Touched(int group) { return m_touched[Cluster(group)] != 0; }
+    // Whether the cluster's line work meets round somewhere.
+    bool Round(int cluster) const { return m_round[cluster] != 0; }
 
   private:
     Geos::Geometry BoxOf(const Path& points) const
@@ -62,37 +82,25 @@ class Touching
                           maxY + m_tolerance);
     }
 
-    const GEOSGeometry* LineOf(size_t item)
+    void Link(int a, int b)
     {
-        if (!m_lines[item])
-            m_lines[item] = m_geos.Line(m_strokes[m_items[item].stroke].points);
-        return m_lines[item].get();
-    }
-
-    // Strokes of one group meet where the joining said; only other groups are looked at.
-    void Test(size_t i, size_t j)
-    {
-        if (j <= i || m_items[i].group == m_items[j].group)
-            return;
-        const int a = Cluster(m_items[i].group), b = Cluster(m_items[j].group);
+        a = Cluster(a);
+        b = Cluster(b);
         if (a == b)
-            return;
-        const GEOSGeometry *first = LineOf(i), *second = LineOf(j);
-        if (first && second &&
-            GEOSDistanceWithin_r(m_geos.Context(), first, second, m_tolerance) == 1)
+            m_round[a] = 1; // a link within a cluster closes a cycle
+        else
         {
             m_parent[a] = b;
-            m_touched[b] = 1;
+            m_round[b] |= m_round[a];
         }
     }
 
     const Geos& m_geos;
     const std::vector<Stroke>& m_strokes;
+    const std::vector<StrokeGroup>& m_groups;
     double m_tolerance;
-    std::vector<Item> m_items;
     std::vector<int> m_parent;
-    std::vector<char> m_touched;
-    std::vector<Geos::Geometry> m_lines;
+    std::vector<char> m_round;
 };
 
 class ClusterNoder
@@ -105,14 +113,13 @@ class ClusterNoder
     {
     }
 
-    void Node(const std::vector<int>& cluster, bool hasLoops)
+    void Node(const std::vector<int>& cluster)
     {
         const GEOSContextHandle_t context = m_geos.Context();
         Geos::Geometry faces = Faces(cluster);
         if (!faces || GEOSGetNumGeometries_r(context, faces.get()) == 0)
         {
-            if (hasLoops || !faces)
-                m_noding.problems.push_back(
+            m_noding.problems.push_back(
                     {faces ? "encloses-nothing" : "not-noded",
                      m_strokes[cluster[0]].points[0], Numbers(cluster),
                      faces ? "line work that meets round but encloses no area"
@@ -223,15 +230,12 @@ Noding NodeGroups(const Geos& geos, const std::vector<Stroke>& strokes,
     Noding noding;
     Touching touching(geos, strokes, groups, tolerance);
     touching.Run();
-    // A cluster is noded when it branches round or when its groups touch each other.
-    std::vector<char> clusterLoops(groups.size(), 0);
-    for (size_t g = 0; g < groups.size(); ++g)
-        clusterLoops[touching.Cluster(static_cast<int>(g))] |= groups[g].hasLoops;
+    // Only clusters that meet round are noded; the others stay open line work.
     std::unordered_map<int, std::vector<int>> clusters;
     for (size_t g = 0; g < groups.size(); ++g)
     {
         const int c = touching.Cluster(static_cast<int>(g));
-        if (clusterLoops[c] || touching.Touched(c))
+        if (touching.Round(c))
         {
             std::vector<int>& cluster = clusters[c];
             cluster.insert(cluster.end(), groups[g].strokes.begin(), groups[g].strokes.end());
@@ -246,6 +250,6 @@ Noding NodeGroups(const Geos& geos, const std::vector<Stroke>& strokes,
     // In the order of the groups, so that the result does not depend on the map's.
     for (size_t g = 0; g < groups.size(); ++g)
         if (const auto found = clusters.find(static_cast<int>(g)); found != clusters.end())
-            noder.Node(found->second, clusterLoops[found->first]);
+            noder.Node(found->second);
     return noding;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The groups of open strokes that the joining could not close: where their line work touches
-// or crosses other groups, or where it branches round, it is noded (snapped to a grid the size
-// of the gap tolerance) and the faces it bounds are built; the outline is the boundary of what
-// the connected line work encloses. Strokes that lie on no such boundary are left to be marks.
+// The groups of open strokes that the joining could not close. Groups meet where a free end of
+// one lies on a stroke of another (a T-junction). Where groups so met, or the strokes of one
+// group, meet round, the line work is noded (snapped to a grid the size of the gap tolerance)
+// and the faces it bounds are built; the outline is the boundary of what the connected line
+// work encloses. Strokes that lie on no such boundary are left to be marks. Strokes that only
+// cross, with no end on the other, are not noded.
 #include <string>
 #include <vector>
 

@@ -68,7 +68,7 @@ class Builder
             if ((m_die && stroke.lineClass == 1) || IsDot(stroke, tolerance))
                 marks.push_back(static_cast<int>(s));
             else if (stroke.closed)
-                rings.push_back({{stroke.number}, stroke.points});
+                rings.push_back({{stroke.number}, stroke.points, stroke.circle});
             else
                 open.push_back(static_cast<int>(s));
         }

@@ -20,6 +20,7 @@ struct Stroke
     int number = 0;
     int lineClass = 0;
     bool closed = false; // by its flag, or a whole circle or ellipse; never repeats its start
+    bool circle = false; // a whole circle, which cannot touch itself
     Path points;
 };
 
