@@ -4,7 +4,7 @@
 #   scripts/deps.sh        that and what the tests, fuzzing, benchmarks and pictures add
 set -euo pipefail
 
-RIVEZ_DEMO_PACKAGES=(cmake g++ nlohmann-json3-dev libcli11-dev)
+RIVEZ_DEMO_PACKAGES=(cmake g++ nlohmann-json3-dev libcli11-dev libgeos-dev pkg-config)
 RIVEZ_TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev librsvg2-bin
   libxml2-utils libpng-dev libdxflib-dev time chromium libdime-dev hp2xx libmimalloc-dev
   locales)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and runs each for SECONDS (default 60), two at a time.
 # usage: scripts/fuzz.sh [TARGET ...]
-#        (targets: DxfRead DxfStaged DieRead PltRead Bulge Curves Census)
+#        (targets: DxfRead DxfStaged DieRead PltRead Bulge Curves Census Parts)
 # Each target keeps its growing corpus in build/fuzz/corpus/TARGET; a finding is written to
 # build/fuzz/findings/ and makes the script fail. Copy it to tests/reliability/findings/.
 set -euo pipefail
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${SECONDS_PER_TARGET:-60}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(DxfRead DxfStaged DieRead PltRead Bulge Curves Census)
+[ ${#targets[@]} -gt 0 ] || targets=(DxfRead DxfStaged DieRead PltRead Bulge Curves Census Parts)
 
 scripts/deps.sh
 cmake --preset fuzz >/dev/null
@@ -28,7 +28,7 @@ seed_files() { # the files a target starts from, besides its own corpus
     files=(fuzz/seeds/plt/* examples/*.plt tests/reliability/findings/*.plt)
     patterns=(-iname '*.plt' -o -iname '*.hpgl' -o -iname '*.hgl')
     ;;
-  Census)
+  Census | Parts)
     files=(fuzz/seeds/dxf/* fuzz/seeds/plt/* examples/*.dxf examples/*.plt)
     patterns=(-iname '*.dxf' -o -iname '*.plt' -o -iname '*.hpgl' -o -iname '*.hgl')
     ;;
@@ -39,7 +39,7 @@ seed_files() { # the files a target starts from, besides its own corpus
 }
 options_for() { # the dictionary and input length a target fuzzes with
   case $1 in
-  Dxf* | Die* | Census) echo "-dict=$root/fuzz/dict/dxf.dict -max_len=32768" ;;
+  Dxf* | Die* | Census | Parts) echo "-dict=$root/fuzz/dict/dxf.dict -max_len=32768" ;;
   Plt*) echo "-dict=$root/fuzz/dict/plt.dict -max_len=32768" ;;
   *) echo "-max_len=4096" ;;
   esac

@@ -19,3 +19,8 @@ scripts/deps.sh # rsvg-convert
 build_rivez
 mkdir -p docs
 for_each_example picture
+# The carton die's parts filled, for docs/parts.md and the README.
+"$rivez" --importer die --format svg --parts -o docs/parts.svg examples/die/carton.dxf
+rsvg-convert --width 800 --keep-aspect-ratio -o docs/parts.png docs/parts.svg
+rm docs/parts.svg
+echo docs/parts.png

@@ -214,19 +214,21 @@ class Progress
     bool m_shown;
 };
 
-// The picture of one import, its parts filled when asked for.
+// The picture of one import; with its parts filled, the ends it rings are those of the open
+// outlines, where creases and engravings do not count.
 void WritePicture(std::ostream& out, const std::string& path, const Import& import,
                   const Options& options)
 {
-    const std::vector<ContourPoint> freeEnds =
-        FreeEnds(CheckContours(import, options.gapTolerance));
-    if (options.parts)
+    if (!options.parts)
     {
-        const PartsReport parts = BuildParts(import, PartsOf(options));
-        WriteSvg(out, path, import, freeEnds, &parts);
+        WriteSvg(out, path, import, FreeEnds(CheckContours(import, options.gapTolerance)));
+        return;
     }
-    else
-        WriteSvg(out, path, import, freeEnds);
+    const PartsReport parts = BuildParts(import, PartsOf(options));
+    std::vector<ContourPoint> ends;
+    for (const OpenOutline& open : parts.open)
+        ends.insert(ends.end(), std::begin(open.ends), std::end(open.ends));
+    WriteSvg(out, path, import, ends, &parts);
 }
 
 // Writes the picture of one import into its own file.
