@@ -42,6 +42,33 @@ void DropRepeats(Path& ring, const std::array<double, 4>& box)
     ring.resize(kept);
 }
 
+// How far a point lies from the nearest edge of a ring.
+double EdgeDistance(const ContourPoint& p, const Path& ring)
+{
+    double nearest = HUGE_VAL;
+    for (size_t i = 0; i < ring.size(); ++i)
+    {
+        const ContourPoint &a = ring[i], &b = ring[(i + 1) % ring.size()];
+        const double dx = b.x - a.x, dy = b.y - a.y, length = dx * dx + dy * dy;
+        const double t =
+            length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
+        nearest = std::min(nearest, Distance(p, {a.x + t * dx, a.y + t * dy}));
+    }
+    return nearest;
+}
+
+// Whether a point lies inside a ring, by the edges a ray to its right crosses; only asked of
+// points well away from every edge.
+bool InsideEvenOdd(const ContourPoint& p, const Path& ring)
+{
+    bool inside = false;
+    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++)
+        if ((ring[i].y > p.y) != (ring[j].y > p.y) &&
+            p.x < ring[j].x + (p.y - ring[j].y) * (ring[i].x - ring[j].x) / (ring[i].y - ring[j].y))
+            inside = !inside;
+    return inside;
+}
+
 std::vector<int> Merged(std::vector<int> a, const std::vector<int>& b)
 {
     a.insert(a.end(), b.begin(), b.end());
@@ -56,6 +83,8 @@ struct Candidate
     PartRing ring;
     Geos::Geometry polygon;
     Geos::Prepared prepared; // made when first needed
+    std::optional<Round> circle;
+    double sag = 0.0; // how far the circle's chords stray inside it
     std::vector<int> containers;
     bool dropped = false;
     int depth = 0;
@@ -115,7 +144,10 @@ class Sorter
         char* reason = nullptr;
         GEOSGeometry* location = nullptr;
         const GEOSGeometry* shell = GEOSGetExteriorRing_r(m_geos.Context(), c.polygon.get());
-        if (!source.simple && GEOSisSimple_r(m_geos.Context(), shell) != 1 &&
+        c.circle = source.circle;
+        if (c.circle)
+            c.sag = c.circle->radius * (1 - std::cos(kPi / static_cast<double>(c.ring.points.size())));
+        if (!c.circle && GEOSisSimple_r(m_geos.Context(), shell) != 1 &&
             GEOSisValidDetail_r(m_geos.Context(), c.polygon.get(), 0, &reason, &location) != 1)
         {
             ContourPoint at = c.ring.points[0];
@@ -177,6 +209,8 @@ class Sorter
         if (a == b || outerArea < innerArea || (outerArea == innerArea && a > b) ||
             outer.dropped || inner.dropped)
             return;
+        if (inner.circle && RelateRound(outer, inner, a))
+            return;
         if (!outer.prepared)
             outer.prepared = m_geos.Prepare(outer.polygon);
         const GEOSContextHandle_t context = m_geos.Context();
@@ -198,6 +232,36 @@ class Sorter
         else if (GEOSPreparedOverlaps_r(context, outer.prepared.get(), inner.polygon.get()) == 1)
             Problem("crossing-outlines", Crossing(outer, inner),
                     Merged(outer.ring.pieces, inner.ring.pieces), "rings that cross each other");
+    }
+
+    // A circle lies clearly inside, outside or across a ring (further than the chords' sag and
+    // the tolerance from the edge) by its centre and radius alone; false where it does not.
+    bool RelateRound(const Candidate& outer, Candidate& inner, size_t a)
+    {
+        const Round& round = *inner.circle;
+        const double band = inner.sag + outer.sag + m_tolerance;
+        bool inside = false, across = false;
+        if (outer.circle)
+        {
+            const double d = Distance(outer.circle->center, round.center),
+                         r = outer.circle->radius;
+            inside = d + round.radius <= r - band;
+            across = d + round.radius > r + band && d < r + round.radius - band;
+            if (!inside && !across && d < r + round.radius + band)
+                return false;
+        }
+        else
+        {
+            if (EdgeDistance(round.center, outer.ring.points) < round.radius + band)
+                return false;
+            inside = InsideEvenOdd(round.center, outer.ring.points);
+        }
+        if (inside)
+            inner.containers.push_back(static_cast<int>(a));
+        else if (across)
+            Problem("crossing-outlines", Crossing(outer, inner),
+                    Merged(outer.ring.pieces, inner.ring.pieces), "rings that cross each other");
+        return true;
     }
 
     // Near where two rings cross: the point of the second nearest the middle of the overlap of

@@ -10,7 +10,7 @@ struct RingSource
 {
     std::vector<int> pieces;
     Path points;
-    bool simple = false; // known not to touch itself
+    std::optional<Round> circle; // a whole circle, which cannot touch itself
 };
 
 class Nesting

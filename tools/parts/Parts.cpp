@@ -75,10 +75,10 @@ class Builder
         Joining joining = JoinStrokes(strokes, open, tolerance, m_floor);
         m_report.bridged = std::move(joining.bridged);
         for (JoinedRing& ring : joining.rings)
-            rings.push_back({Numbers(strokes, ring.strokes), std::move(ring.points)});
+            rings.push_back({Numbers(strokes, ring.strokes), std::move(ring.points), std::nullopt});
         Noding noding = NodeGroups(m_geos, strokes, joining.groups, tolerance, m_floor);
         for (NodedRing& ring : noding.rings)
-            rings.push_back({Numbers(strokes, ring.strokes), std::move(ring.points)});
+            rings.push_back({Numbers(strokes, ring.strokes), std::move(ring.points), std::nullopt});
         marks.insert(marks.end(), noding.unplaced.begin(), noding.unplaced.end());
         m_report.problems = std::move(noding.problems);
 

@@ -101,7 +101,7 @@ class Collector
     {
         if (count < 1 || !xs || !ys)
             return;
-        Stroke stroke{number, shape.m_nLineType, closed, false, {}};
+        Stroke stroke{number, shape.m_nLineType, closed, std::nullopt, {}};
         stroke.points.reserve(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
             if (Finite({xs[i], ys[i]}))
@@ -125,7 +125,9 @@ class Collector
             return;
         const bool whole = sweep == kTwoPi;
         m_arcs.push_back({m_list.strokes.size(), center, r, whole ? 0.0 : c.m_dStartAngle, sweep});
-        m_list.strokes.push_back({number, shape.m_nLineType, whole, whole, {}});
+        m_list.strokes.push_back({number, shape.m_nLineType, whole,
+                                  whole ? std::optional<Round>(Round{center, r}) : std::nullopt,
+                                  {}});
         Extend({center.x - r, center.y - r});
         Extend({center.x + r, center.y + r});
     }

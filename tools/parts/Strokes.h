@@ -15,12 +15,18 @@
 // The default chord tolerance: this share of the larger side of the line work's extent.
 constexpr double kRelativeChordTolerance = 1e-4;
 
+struct Round
+{
+    ContourPoint center;
+    double radius = 0.0;
+};
+
 struct Stroke
 {
     int number = 0;
     int lineClass = 0;
     bool closed = false; // by its flag, or a whole circle or ellipse; never repeats its start
-    bool circle = false; // a whole circle, which cannot touch itself
+    std::optional<Round> circle; // a whole circle's own centre and radius
     Path points;
 };
 
