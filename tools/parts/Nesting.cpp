@@ -42,21 +42,6 @@ void DropRepeats(Path& ring, const std::array<double, 4>& box)
     ring.resize(kept);
 }
 
-// How far a point lies from the nearest edge of a ring.
-double EdgeDistance(const ContourPoint& p, const Path& ring)
-{
-    double nearest = HUGE_VAL;
-    for (size_t i = 0; i < ring.size(); ++i)
-    {
-        const ContourPoint &a = ring[i], &b = ring[(i + 1) % ring.size()];
-        const double dx = b.x - a.x, dy = b.y - a.y, length = dx * dx + dy * dy;
-        const double t =
-            length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
-        nearest = std::min(nearest, Distance(p, {a.x + t * dx, a.y + t * dy}));
-    }
-    return nearest;
-}
-
 // Whether a point lies inside a ring, by the edges a ray to its right crosses; only asked of
 // points well away from every edge.
 bool InsideEvenOdd(const ContourPoint& p, const Path& ring)
@@ -252,7 +237,7 @@ class Sorter
         }
         else
         {
-            if (EdgeDistance(round.center, outer.ring.points) < round.radius + band)
+            if (DistanceToPath(round.center, outer.ring.points, true) < round.radius + band)
                 return false;
             inside = InsideEvenOdd(round.center, outer.ring.points);
         }

@@ -41,26 +41,17 @@ class Touching
         for (int s : items)
             if (const Geos::Geometry box = BoxOf(m_strokes[s].points))
                 m_geos.Insert(tree, box.get(), static_cast<size_t>(s));
-        std::unordered_map<int, Geos::Geometry> lines;
         for (size_t g = 0; g < m_groups.size(); ++g)
             for (const FreeEnd& end : m_groups[g].freeEnds)
-            {
-                const Geos::Geometry box = BoxOf({end.at});
-                const Geos::Geometry point = m_geos.Point(end.at);
-                if (box && point)
+                if (const Geos::Geometry box = BoxOf({end.at}))
                     m_geos.Query(tree, box.get(),
                                  [&](size_t s)
                                  {
-                                     if (static_cast<int>(s) == end.stroke)
-                                         return;
-                                     Geos::Geometry& line = lines[static_cast<int>(s)];
-                                     if (!line)
-                                         line = m_geos.Line(m_strokes[s].points);
-                                     if (line && GEOSDistanceWithin_r(m_geos.Context(), point.get(),
-                                                                      line.get(), m_tolerance) == 1)
+                                     if (static_cast<int>(s) != end.stroke &&
+                                         DistanceToPath(end.at, m_strokes[s].points, false) <=
+                                             m_tolerance)
                                          Link(static_cast<int>(g), groupOf[s]);
                                  });
-            }
     }
 
     int Cluster(int group) { return Root(m_parent, group); }

@@ -167,6 +167,21 @@ Path ArcPoints(ContourPoint center, double radius, double a0, double sweep, doub
     return points;
 }
 
+double DistanceToPath(const ContourPoint& p, const Path& path, bool closed)
+{
+    double nearest = path.empty() ? HUGE_VAL : Distance(p, path[0]);
+    const size_t segments = closed ? path.size() : path.size() - (path.empty() ? 0 : 1);
+    for (size_t i = 0; i < segments; ++i)
+    {
+        const ContourPoint &a = path[i], &b = path[(i + 1) % path.size()];
+        const double dx = b.x - a.x, dy = b.y - a.y, length = dx * dx + dy * dy;
+        const double t =
+            length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
+        nearest = std::min(nearest, Distance(p, {a.x + t * dx, a.y + t * dy}));
+    }
+    return nearest;
+}
+
 StrokeList CollectStrokes(const Import& import, std::optional<double> chordTolerance)
 {
     Collector collector;

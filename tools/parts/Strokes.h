@@ -48,6 +48,9 @@ struct StrokeList
 // Without a chord tolerance, kRelativeChordTolerance of the extent is taken.
 StrokeList CollectStrokes(const Import& import, std::optional<double> chordTolerance);
 
+// How far a point lies from the nearest segment of a path; closed, its last point joins its first.
+double DistanceToPath(const ContourPoint& p, const Path& path, bool closed);
+
 // The points of a counter-clockwise arc from a0 through sweep (radians), no farther from the
 // true arc than the chord tolerance; a whole circle without its end repeating its start.
 Path ArcPoints(ContourPoint center, double radius, double a0, double sweep, double chordTolerance);
