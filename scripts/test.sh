@@ -6,3 +6,15 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --workflow --preset release
 cmake --workflow --preset asan
+
+# The tests of real drawings that were skipped because no corpus was found (their skip message
+# names RIVEZ_CORPUS), read from each build's test log.
+skipped=$(awk '/^[0-9]+\/[0-9]+ Testing: / { test = $3 }
+               /no corpus of real drawings/ && test { print test; test = "" }' \
+  build/release/Testing/Temporary/LastTest.log build/asan/Testing/Temporary/LastTest.log | sort -u)
+if [ -n "$skipped" ]; then
+  echo
+  echo "Skipped for want of a corpus of real drawings (a folder with dxf/ and plt/):"
+  sed 's/^/  /' <<<"$skipped"
+  echo "To run them: RIVEZ_CORPUS=/path/to/corpus scripts/test.sh (or put it at ../shared/corpus)."
+fi
