@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite: Release, then under the sanitizers.
 set -euo pipefail
+# The tests run in the build folders: a corpus given as a relative path is made absolute first.
+[ -z "${RIVEZ_CORPUS:-}" ] || export RIVEZ_CORPUS=$(realpath -m "$RIVEZ_CORPUS")
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
