@@ -54,7 +54,7 @@ TEST(CensusCorpus, AccountsForEveryEntityOfEveryExample)
             ExpectEveryImporterAccountsFor(entry.path(), entry.path().extension() == ".plt");
             ++files;
         }
-    EXPECT_EQ(files, 4);
+    EXPECT_EQ(files, 5);
 }
 
 TEST(CensusCorpus, AccountsForEveryEntityOfEveryFile)

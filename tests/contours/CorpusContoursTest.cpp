@@ -49,7 +49,7 @@ TEST(CorpusContours, EveryExampleIsCheckedAndEveryPieceCountedOnce)
     int files = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(RIVEZ_EXAMPLES))
         files += entry.is_regular_file() && ExpectEveryPieceCountedOnce(entry.path());
-    EXPECT_EQ(files, 4);
+    EXPECT_EQ(files, 5);
 }
 
 TEST(CorpusContours, EveryFileIsCheckedAndEveryPieceCountedOnce)

@@ -3,20 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "Nesting.h"
+#include "support/Corpus.h"
 
 TEST(CorpusParts, LettersDrawnClosedAreEightPartsWithFourHoles)
 {
+    RIVEZ_CORPUS_OR_SKIP(corpus);
     Import import;
-    ASSERT_TRUE(RunImport("dxf", RIVEZ_DXF_CORPUS "/dxfparser__polylines.dxf", {}, import));
+    ASSERT_TRUE(
+        RunImport("dxf", (corpus / "dxf" / "dxfparser__polylines.dxf").string(), {}, import));
     EXPECT_EQ(PartsLine(BuildParts(import)), "8 parts, 4 holes, 0 marks, 0 loose, 0 problems");
 }
 
 // Every file gives parts whose rings turn the right way and whose holes lie in their boxes.
 TEST(CorpusParts, EveryFileBuildsOrientedParts)
 {
+    RIVEZ_CORPUS_OR_SKIP(corpus);
     int files = 0;
-    for (const char* folder : {RIVEZ_DXF_CORPUS, RIVEZ_PLT_CORPUS})
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
+    for (const char* folder : {"dxf", "plt"})
+        for (const auto& entry : std::filesystem::directory_iterator(corpus / folder))
         {
             const std::string path = entry.path().string();
             Import import;
