@@ -22,10 +22,7 @@ inline void SetTrimmedValue(CString& value, const wchar_t* line, int count)
 // may already hold the new code.
 inline int ReadGroupPair(FILE* file, wchar_t* line, int size, int& code, CString& value)
 {
-    if (!file || RvzReadWideLine(line, size, file) < 0)
-        return 0;
-    code = _wtoi(line);
-    const int count = RvzReadWideLine(line, size, file);
+    const int count = file ? RvzReadCodeAndLine(file, line, size, code) : -1;
     if (count < 0)
         return 0;
     SetTrimmedValue(value, line, count);
