@@ -4,8 +4,10 @@
 #include <ostream>
 #include <string>
 
+#include "Census.h"
 #include "Import.h"
 
-// Contour ends meet within gapTolerance, or the default share of the extent.
+// Contour ends meet within gapTolerance, or the default share of the extent; census is the
+// file's census, started before the import.
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
-                  std::optional<double> gapTolerance = std::nullopt);
+                  FileCensus& census, std::optional<double> gapTolerance = std::nullopt);
