@@ -408,29 +408,31 @@ int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream)
     return nul >= 0 ? nul : count;
 }
 
-int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code)
+int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
 {
     if (!buffer || !stream || n <= 0)
         return -1;
-    // Both lines whole and plain in the stream's buffer, the code line a bare number: the code
-    // is read from its bytes and only the value line is widened, as the two line reads would.
+    // The code is read from its bytes and only the value line is widened.
     size_t avail = 0;
     const unsigned char* bytes = RvzBufferedBytes(stream, avail);
     const unsigned char* end = bytes + avail;
-    const unsigned char* value = nullptr;
-    const unsigned char* next = nullptr;
-    int fastCode = 0;
     const size_t room = static_cast<size_t>(n) - 1;
-    if (avail > 0 && (value = PlainCodeLine(bytes, end, room, fastCode)) != nullptr)
-    {
-        const int length = PlainValueLine(value, end, room, buffer, next);
-        if (length >= 0)
-        {
-            code = fastCode;
-            RvzSkipBufferedBytes(stream, static_cast<size_t>(next - bytes));
-            return length;
-        }
-    }
+    int plainCode = 0;
+    const unsigned char* value = avail > 0 ? PlainCodeLine(bytes, end, room, plainCode) : nullptr;
+    const unsigned char* next = nullptr;
+    const int length = value ? PlainValueLine(value, end, room, buffer, next) : -1;
+    if (length < 0)
+        return -1;
+    code = plainCode;
+    RvzSkipBufferedBytes(stream, static_cast<size_t>(next - bytes));
+    return length;
+}
+
+int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code)
+{
+    const int length = RvzTakePlainPair(stream, buffer, n, code);
+    if (length >= 0 || !buffer || !stream || n <= 0)
+        return length;
     if (RvzReadWideLine(buffer, n, stream) < 0)
         return -1;
     code = _wtoi(buffer);

@@ -55,6 +55,10 @@ int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream);
 // first (written only once that line is read), the second into buffer. Returns the second's
 // length as RvzReadWideLine counts it, or -1 when either line cannot be read.
 int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code);
+// Its fast part alone: the same pair when both lines are plain ASCII, the code line a bare
+// number, and both whole within the stream's buffer and n-1 characters; else -1, with nothing
+// read, for a caller that must see each line of the general way.
+int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code);
 // The character that starts with byte b0 (not EOF), reading the rest of it from the stream.
 unsigned int RvzDecodeWideChar(int b0, FILE* stream);
 
