@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -143,6 +144,124 @@ bool IsDigit(wchar_t c)
     return c >= L'0' && c <= L'9';
 }
 
+// The integer at p, as _wtoi reads it; leading white space is skipped only up to blankEnd,
+// the end of a line of bytes, or up to a NUL when blankEnd is null.
+template <class Char> int IntPrefix(const Char* p, const Char* blankEnd)
+{
+    while (p != blankEnd && _istspace(static_cast<wchar_t>(*p)))
+        ++p;
+    if (p == blankEnd)
+        return 0;
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    long long value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        if (value <= static_cast<long long>(INT_MAX))
+            value = value * 10 + (*p - '0');
+    if (negative)
+        return value > INT_MAX ? INT_MIN : static_cast<int>(-value);
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+// The end of a line's text at p (its LF, or the CR of CR LF, read as one LF) and where the next
+// line starts; null when no line ends there within the buffer's end.
+const unsigned char* LineEndAt(const unsigned char* p, const unsigned char* end,
+                               const unsigned char*& next)
+{
+    if (p < end && *p == '\n')
+        next = p + 1;
+    else if (p + 1 < end && p[0] == '\r' && p[1] == '\n')
+        next = p + 2;
+    else
+        return nullptr;
+    return p;
+}
+
+// A code line of blanks, an optional minus and at most ten digits, whole within end and room
+// characters: its integer as _wtoi makes it, and where the next line starts. Null for any
+// other line, which the general read takes.
+const unsigned char* PlainCodeLine(const unsigned char* p, const unsigned char* end, size_t room,
+                                   int& code)
+{
+    const unsigned char* start = p;
+    while (p < end && *p == ' ')
+        ++p;
+    const bool negative = p < end && *p == '-';
+    p += negative;
+    const unsigned char* digits = p;
+    long long value = 0;
+    for (; p < end && p - digits < 10 && static_cast<unsigned>(*p - '0') < 10u; ++p)
+        value = value * 10 + (*p - '0');
+    const unsigned char* next = nullptr;
+    if (p == digits || !LineEndAt(p, end, next) || static_cast<size_t>(p - start) + 1 > room)
+        return nullptr;
+    if (negative)
+        code = value > INT_MAX ? INT_MIN : static_cast<int>(-value);
+    else
+        code = value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    return next;
+}
+
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+// The bytes of a word that are not plain (high bit set, NUL, CR or LF): the lowest marked one
+// is exact, as a borrow only marks bytes above a byte that is marked already.
+inline std::uint64_t NotPlainBytes(std::uint64_t w)
+{
+    const std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    const auto zeroAt = [&](std::uint64_t x) { return (x - ones) & ~x & highs; };
+    return (w & highs) | zeroAt(w) | zeroAt(w ^ (ones * '\n')) | zeroAt(w ^ (ones * '\r'));
+}
+
+// The run of plain bytes from p, up to limit, widened into out eight at a time; returns its end.
+const unsigned char* WidenPlainRun(const unsigned char* p, const unsigned char* limit,
+                                   const unsigned char* end, wchar_t*& out)
+{
+    while (end - p >= 8 && limit - p >= 8)
+    {
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        for (int i = 0; i < 8; ++i)
+            out[i] = static_cast<wchar_t>(p[i]);
+        if (const std::uint64_t marked = NotPlainBytes(w))
+        {
+            const int plain = __builtin_ctzll(marked) / 8;
+            out += plain;
+            return p + plain;
+        }
+        out += 8;
+        p += 8;
+    }
+    for (; p < limit && kPlainBytes.plain[*p]; ++p)
+        *out++ = static_cast<wchar_t>(*p);
+    return p;
+}
+#else
+const unsigned char* WidenPlainRun(const unsigned char* p, const unsigned char* limit,
+                                   const unsigned char*, wchar_t*& out)
+{
+    for (; p < limit && kPlainBytes.plain[*p]; ++p)
+        *out++ = static_cast<wchar_t>(*p);
+    return p;
+}
+#endif
+
+// A value line of plain bytes, whole within end and room characters, widened into out with its
+// LF and a NUL: its length as the line read counts it, and where the next line starts. -1 for
+// any other line (out may have been written), which the general read takes.
+int PlainValueLine(const unsigned char* p, const unsigned char* end, size_t room, wchar_t* out,
+                   const unsigned char*& next)
+{
+    const unsigned char* start = p;
+    const unsigned char* limit = static_cast<size_t>(end - p) < room ? end : p + (room - 1);
+    p = WidenPlainRun(p, limit, end, out);
+    if (!LineEndAt(p, end, next) || static_cast<size_t>(p - start) + 1 > room)
+        return -1;
+    out[0] = L'\n';
+    out[1] = L'\0';
+    return static_cast<int>(p - start) + 1;
+}
+
 // The digits of a number, as many as a 64-bit mantissa holds exactly.
 struct DecimalDigits
 {
@@ -181,6 +300,26 @@ wchar_t DecimalPoint()
     const char* point = std::localeconv()->decimal_point;
 #endif
     return point && point[0] ? static_cast<wchar_t>(static_cast<unsigned char>(point[0])) : L'.';
+}
+
+// The usual value, [-]digits[.digits] and nothing after it, 19 digits at most: the same one
+// exact division the general reading makes, without its bookkeeping. False for anything else.
+bool PlainDecimal(const wchar_t* p, double& value)
+{
+    const bool negative = *p == L'-';
+    p += negative;
+    unsigned long long mantissa = 0;
+    int digits = 0, fraction = 0;
+    for (; IsDigit(*p); ++p, ++digits)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
+    if (*p == L'.' && DecimalPoint() == L'.')
+        for (++p; IsDigit(*p); ++p, ++digits, ++fraction)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
+    if (*p != L'\0' || digits == 0 || digits > 19 || mantissa > (1ull << 53) || fraction > 22)
+        return false;
+    value = static_cast<double>(mantissa) / kExactPowers[fraction];
+    value = negative ? -value : value;
+    return true;
 }
 
 double ParseWithStrtod(const wchar_t* begin, const wchar_t* end)
@@ -269,6 +408,37 @@ int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream)
     return nul >= 0 ? nul : count;
 }
 
+int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
+{
+    if (!buffer || !stream || n <= 0)
+        return -1;
+    // The code is read from its bytes and only the value line is widened.
+    size_t avail = 0;
+    const unsigned char* bytes = RvzBufferedBytes(stream, avail);
+    const unsigned char* end = bytes + avail;
+    const size_t room = static_cast<size_t>(n) - 1;
+    int plainCode = 0;
+    const unsigned char* value = avail > 0 ? PlainCodeLine(bytes, end, room, plainCode) : nullptr;
+    const unsigned char* next = nullptr;
+    const int length = value ? PlainValueLine(value, end, room, buffer, next) : -1;
+    if (length < 0)
+        return -1;
+    code = plainCode;
+    RvzSkipBufferedBytes(stream, static_cast<size_t>(next - bytes));
+    return length;
+}
+
+int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code)
+{
+    const int length = RvzTakePlainPair(stream, buffer, n, code);
+    if (length >= 0 || !buffer || !stream || n <= 0)
+        return length;
+    if (RvzReadWideLine(buffer, n, stream) < 0)
+        return -1;
+    code = _wtoi(buffer);
+    return RvzReadWideLine(buffer, n, stream);
+}
+
 wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
 {
     return RvzReadWideLine(buffer, n, stream) < 0 ? nullptr : buffer;
@@ -276,30 +446,14 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream)
 
 int _wtoi(const wchar_t* str)
 {
-    if (!str)
-        return 0;
-    const wchar_t* p = SkipSpace(str);
-    bool negative = false;
-    if (*p == L'+' || *p == L'-')
-        negative = *p++ == L'-';
-    long long value = 0;
-    for (; IsDigit(*p); ++p)
-    {
-        value = value * 10 + (*p - L'0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-        {
-            value = static_cast<long long>(INT_MAX) + 1;
-        }
-    }
-    if (negative)
-        return value > INT_MAX ? INT_MIN : static_cast<int>(-value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    return str ? IntPrefix<wchar_t>(str, nullptr) : 0;
 }
 
 double _wtof(const wchar_t* str)
 {
-    if (!str)
-        return 0.0;
+    double plain = 0.0;
+    if (!str || PlainDecimal(str, plain))
+        return plain;
     const wchar_t* start = SkipSpace(str);
     const wchar_t* p = start;
     bool negative = false;

@@ -51,6 +51,14 @@ wchar_t* RvzGetWideLine(wchar_t* buffer, int n, FILE* stream);
 // The same read, giving the length of the text stored (up to a NUL read from the file, as
 // wcslen counts) instead, or -1 at end of file, so that the caller need not count again.
 int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream);
+// A code line and a value line, read as two RvzReadWideLine calls would: code = _wtoi of the
+// first (written only once that line is read), the second into buffer. Returns the second's
+// length as RvzReadWideLine counts it, or -1 when either line cannot be read.
+int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code);
+// Its fast part alone: the same pair when both lines are plain ASCII, the code line a bare
+// number, and both whole within the stream's buffer and n-1 characters; else -1, with nothing
+// read, for a caller that must see each line of the general way.
+int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code);
 // The character that starts with byte b0 (not EOF), reading the rest of it from the stream.
 unsigned int RvzDecodeWideChar(int b0, FILE* stream);
 

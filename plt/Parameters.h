@@ -26,60 +26,47 @@ inline double ValueBetween(const wchar_t* begin, const wchar_t* end)
     return _wtof(small);
 }
 
-// A pen value read as it is scanned, while it is a plain whole number: an optional sign, then
-// up to 15 digits, which a double holds exactly. Most values are, and need no conversion.
-class WholeNumber
+// The plain whole number at p, an optional sign and up to 15 digits (which a double holds
+// exactly), when a value separator or the end follows it: most pen values are, and need no
+// conversion. Returns where it ends, or null for any other value.
+inline const wchar_t* WholeNumberAt(const wchar_t* p, double& value)
 {
-  public:
-    void Take(wchar_t c, bool first)
-    {
-        if (c >= L'0' && c <= L'9' && m_digits < 15)
-        {
-            m_whole = m_whole * 10 + (c - L'0');
-            ++m_digits;
-        }
-        else if (first && (c == L'-' || c == L'+'))
-            m_negative = c == L'-';
-        else
-            m_plain = false;
-    }
-    bool Holds() const { return m_plain && m_digits > 0; }
-    double Value() const
-    {
-        const double value = static_cast<double>(m_whole);
-        return m_negative ? -value : value;
-    }
-
-  private:
-    long long m_whole = 0;
-    int m_digits = 0;
-    bool m_negative = false;
-    bool m_plain = true;
-};
+    const wchar_t* start = p;
+    const bool negative = *p == L'-';
+    p += *p == L'-' || *p == L'+';
+    const wchar_t* digits = p;
+    long long whole = 0;
+    for (; *p >= L'0' && *p <= L'9' && p - digits < 15; ++p)
+        whole = whole * 10 + (*p - L'0');
+    if (p == digits || !(*p == L'\0' || *p == L',' || (*p == L' ' && p > start)))
+        return nullptr;
+    value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    return p;
+}
 
 // Values of a pen command: every comma ends a value, even an empty one; a blank ends a value
 // that has begun. Calls onValue with each value's number; returns how many there were.
 template <class OnValue> int ForEachPenValue(const CString& label, OnValue onValue)
 {
     const wchar_t* p = label.GetString() + (label.GetLength() < 2 ? label.GetLength() : 2);
-    int count = 0, start = 0, i = 0;
-    WholeNumber whole;
-    auto endValue = [&]
+    int count = 0;
+    while (*p)
     {
-        onValue(whole.Holds() ? whole.Value() : ValueBetween(p + start, p + i));
-        ++count;
-        whole = WholeNumber();
-    };
-    for (; p[i]; ++i)
-        if (p[i] == L',' || (p[i] == L' ' && i > start))
+        double value = 0.0;
+        const wchar_t* end = WholeNumberAt(p, value);
+        if (!end)
         {
-            endValue();
-            start = i + 1;
+            for (end = p; *end && *end != L',' && !(*end == L' ' && end > p); ++end)
+            {
+            }
+            value = ValueBetween(p, end);
         }
-        else
-            whole.Take(p[i], i == start);
-    if (start < i)
-        endValue();
+        onValue(value);
+        ++count;
+        if (!*end)
+            break;
+        p = end + 1;
+    }
     return count;
 }
 

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "plt/CKVPlt.h"
+#include "plt/Mnemonic.h"
 #include "plt/Parameters.h"
 
 namespace
@@ -27,9 +28,8 @@ int MovePen(CKVPlt& plt, const CString& label, int bRelative, OnPoint onPoint)
 
 bool ContinuesPolyline(const CString& label, int& bRelative)
 {
-    const CString mnemonic = label.Left(2);
-    bRelative = mnemonic.CompareNoCase(L"PR") == 0 ? 1 : 0;
-    return bRelative || mnemonic.CompareNoCase(L"PD") == 0 || mnemonic.CompareNoCase(L"PA") == 0;
+    bRelative = IsMnemonic(label, L"PR") ? 1 : 0;
+    return bRelative || IsMnemonic(label, L"PD") || IsMnemonic(label, L"PA");
 }
 } // namespace
 

@@ -1,5 +1,9 @@
 #include "plt/CKVPlt.h"
 
+#include <cstdint>
+#include <cstring>
+#include "plt/Mnemonic.h"
+
 namespace
 {
 // Bytes of a command's parameter text: from blank up to but not including "A" (digits, signs,
@@ -15,22 +19,48 @@ struct ParameterBytes
 };
 constexpr ParameterBytes kParameterBytes;
 
+// How many bytes at the front of [p, p + n) are parameter bytes; eight at a time where a word
+// test can tell (a borrow or carry only marks bytes above one that is marked already).
+size_t ParameterRunLength(const unsigned char* p, size_t n)
+{
+    size_t i = 0;
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    const std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    const auto zeroAt = [&](std::uint64_t x) { return (x - ones) & ~x & highs; };
+    for (; i + 8 <= n; i += 8)
+    {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        const std::uint64_t marked = (((w + ones * 0x3F) | w) & highs) // "A" and above
+                                     | zeroAt(w & (ones * 0xE0))        // below blank
+                                     | zeroAt(w ^ (ones * ';'));
+        if (marked)
+            return i + static_cast<size_t>(__builtin_ctzll(marked) / 8);
+    }
+#endif
+    for (; i < n && kParameterBytes.in[p[i]]; ++i)
+    {
+    }
+    return i;
+}
+
 // Appends the parameter text that follows in the stream's buffer at once, as reading it a
 // character at a time would.
 void TakeParameterRun(FILE* file, CString& label)
 {
     size_t buffered = 0;
     const unsigned char* bytes = RvzBufferedBytes(file, buffered);
-    size_t taken = 0;
+    const size_t run = ParameterRunLength(bytes, buffered);
     wchar_t wide[256];
-    for (int count = 256; count == 256;)
+    for (size_t done = 0; done < run;)
     {
-        for (count = 0; taken < buffered && count < 256 && kParameterBytes.in[bytes[taken]];
-             ++taken, ++count)
-            wide[count] = static_cast<wchar_t>(bytes[taken]);
-        label.Append(wide, count);
+        const size_t count = run - done < 256 ? run - done : 256;
+        for (size_t i = 0; i < count; ++i)
+            wide[i] = static_cast<wchar_t>(bytes[done + i]);
+        label.Append(wide, static_cast<int>(count));
+        done += count;
     }
-    RvzSkipBufferedBytes(file, taken);
+    RvzSkipBufferedBytes(file, run);
 }
 } // namespace
 
@@ -111,8 +141,7 @@ int CKVPlt::Read()
         return 0;
     for (;;)
     {
-        const CString mnemonic = m_strLabel.Left(2);
-        auto is = [&](const wchar_t* name) { return mnemonic.CompareNoCase(name) == 0; };
+        auto is = [&](const wchar_t* name) { return IsMnemonic(m_strLabel, name); };
         int result = 1;
         bool readNext = true; // else the handler has left the next command in m_strLabel
         if (is(L"SP"))

@@ -24,6 +24,7 @@ TEST(Conversions, TakeTheDecimalPrefixOnlyAndIntegersSaturate)
     for (const auto& [text, value] : reals)
         EXPECT_EQ(_wtof(text), value) << (text ? text : L"(null)");
     EXPECT_TRUE(std::signbit(_wtof(L"-0e999")));
+    EXPECT_TRUE(std::signbit(_wtof(L"-0.0")));
 }
 
 // Seeded texts of a sign, whole and fraction parts of up to five zeros and 24 digits, and an
@@ -58,5 +59,6 @@ TEST(Conversions, RealFollowsTheDecimalPointOfTheCurrentLocale)
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     EXPECT_EQ(_wtof(L"1,5"), 1.5);
     EXPECT_EQ(_wtof(L"1.5"), 1.0);
+    EXPECT_EQ(_wtof(L"-12.25"), -12.0);
     std::setlocale(LC_NUMERIC, "C"); // what every other test reads in
 }

@@ -91,6 +91,45 @@ TEST(WideRead, LineReadWithLengthCountsUpToANulAndSaysEndOfFile)
     fclose(f);
 }
 
+// The pair read must give what two line reads and _wtoi give, pair by pair, whatever the lines:
+// bare codes, blanks, signs, long digit runs, CR LF, a lone CR, NULs, UTF-8 and lines at and
+// past the limit, straddling the stream's 64 KiB buffer at shifting places.
+TEST(WideRead, PairReadGivesWhatTwoLineReadsGive)
+{
+    const char* pieces[] = {"  10\n", "1234.567890\n", "-5\r\n", "LINE\r\n", "\n", " \n",
+                            "+3\n", "12345678901\n", "7 \n", "a\rb\n", "\xC3\xA9t\n",
+                            "-2147483649\n", "0\n"};
+    std::string text;
+    for (unsigned i = 0; text.size() < 150000; ++i)
+        text += pieces[i % 13] + std::string(i % 11 == 0 ? i % 300 : i % 7, 'k') +
+                std::string(i % 17 ? 0 : 1, '\0') + (i % 3 ? "\n" : "");
+    TempFile file(text, ".txt");
+    for (int size : {2, 6, 255, 2048})
+    {
+        FILE* pairs = _wfopen(file.WidePath().c_str(), L"r");
+        FILE* lines = _wfopen(file.WidePath().c_str(), L"r");
+        std::vector<wchar_t> got(static_cast<size_t>(size)), want(got.size());
+        for (int step = 0;; ++step)
+        {
+            int gotCode = -7, wantCode = -7, wantLength = -1;
+            const int gotLength = RvzReadCodeAndLine(pairs, got.data(), size, gotCode);
+            if (RvzReadWideLine(want.data(), size, lines) >= 0)
+            {
+                wantCode = _wtoi(want.data());
+                wantLength = RvzReadWideLine(want.data(), size, lines);
+            }
+            ASSERT_EQ(gotLength, wantLength) << "buffer of " << size << ", pair " << step;
+            ASSERT_EQ(gotCode, wantCode) << "buffer of " << size << ", pair " << step;
+            if (gotLength < 0)
+                break;
+            ASSERT_EQ(std::wstring(got.data()), std::wstring(want.data()))
+                << "buffer of " << size << ", pair " << step;
+        }
+        fclose(pairs);
+        fclose(lines);
+    }
+}
+
 TEST(WideOpen, RefusesMissingFilesAndDirectories)
 {
     EXPECT_EQ(_wfopen(L"/nonexistent/dir/file.dxf", L"r"), nullptr);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PltTestSupport.h"
+#include "plt/Mnemonic.h"
 #include "support/Corpus.h"
 
 TEST(PltCommands, SeparatorsAndALetterAfterTwoCharactersEndACommand)
@@ -10,6 +11,17 @@ TEST(PltCommands, SeparatorsAndALetterAfterTwoCharactersEndACommand)
     EXPECT_EQ(Plot("\n\nPU0,0PD10,10\r\n;;PU\n"), "0,0 10,10"); // line ends and ;; are empty
     EXPECT_EQ(Plot("PUPD1,1;PA2,2PU;"), "1,1 2,2");
     EXPECT_EQ(Plot(";;;\n\n ;\r\r;"), "");
+}
+
+TEST(PltCommands, MnemonicsCompareAsTheCaseFoldingComparisonDoes)
+{
+    // ASCII is told at once; a character beyond it goes through the runtime's case folding.
+    for (const wchar_t* label : {L"PD1", L"pd", L"Pd", L"P", L"", L"PE", L"P\u00C4", L"C\u0130",
+                                 L"\u212Aa", L"p\u0000x"})
+        for (const wchar_t* mnemonic : {L"PD", L"CI", L"KA"})
+            EXPECT_EQ(IsMnemonic(CString(label), mnemonic),
+                      CString(label).Left(2).CompareNoCase(mnemonic) == 0)
+                << label << " " << mnemonic;
 }
 
 TEST(PltCommands, PenCommandsEndPolylinesOthersAreIgnoredAndTheFileEndCutsOff)

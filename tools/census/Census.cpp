@@ -1,7 +1,9 @@
 #include "Census.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <future>
 #include <memory>
 
 #include "DieWalk.h"
@@ -133,8 +135,21 @@ void Reconcile(Explanation& out, const Import& import, const WalkOutcome& outcom
     }
 }
 
-void ExplainDxf(Explanation& out, const std::string& path, bool steps, const Import& import)
+} // namespace
+
+// The census of a file before it is set against an import: all of it but the kept shapes.
+struct CensusSurvey
 {
+    Explanation out;
+    WalkOutcome outcome;
+    std::string (*classOf)(const std::string&) = nullptr;
+};
+
+namespace
+{
+void SurveyDxf(CensusSurvey& survey, const std::string& path, bool steps)
+{
+    Explanation& out = survey.out;
     File file = OpenAsImporter(path);
     const bool die = out.importer == "die";
     TypeNames names;
@@ -165,14 +180,16 @@ void ExplainDxf(Explanation& out, const std::string& path, bool steps, const Imp
         counted.inFile = Accounted(row);
         out.blockAccounting.push_back(counted);
     }
-    Reconcile(out, import, outcome, die ? &DieWalk::ClassOf : &DxfWalk::ClassOf);
+    survey.outcome = outcome;
+    survey.classOf = die ? &DieWalk::ClassOf : &DxfWalk::ClassOf;
     if (die && !readerView.SawTable() && !out.holds.entities.empty())
         Warn(out, "die-no-tables");
     DxfWarnings(out, fileView, stream);
 }
 
-void ExplainPlt(Explanation& out, const std::string& path, const Import& import)
+void SurveyPlt(CensusSurvey& survey, const std::string& path)
 {
+    Explanation& out = survey.out;
     File file = OpenAsImporter(path);
     TypeNames names;
     Tally commands;
@@ -186,7 +203,8 @@ void ExplainPlt(Explanation& out, const std::string& path, const Import& import)
         out.holds.commands[mnemonic] = counted.inFile;
         out.accounting.push_back(counted);
     }
-    Reconcile(out, import, outcome, &PltWalk::ClassOf);
+    survey.outcome = outcome;
+    survey.classOf = &PltWalk::ClassOf;
     PltWarnings(out, commands);
 }
 } // namespace
@@ -207,19 +225,29 @@ std::optional<std::string> UnitsName(const Explanation& explanation)
     return std::string(kUnits[units]);
 }
 
-Explanation Explain(const std::string& path, const std::string& importer,
-                    const ImportSettings& settings, const Import& import)
+namespace
 {
-    Explanation out;
+std::unique_ptr<CensusSurvey> Survey(const std::string& path, const std::string& importer,
+                                     const ImportSettings& settings)
+{
+    auto survey = std::make_unique<CensusSurvey>();
+    Explanation& out = survey->out;
     out.file = path;
     out.importer = importer;
     const FileKind kind = SniffFile(path);
     out.kind = kind.kind;
     out.kindDetail = kind.detail;
     if (importer == "plt")
-        ExplainPlt(out, path, import);
+        SurveyPlt(*survey, path);
     else
-        ExplainDxf(out, path, settings.dxfSteps, import);
+        SurveyDxf(*survey, path, settings.dxfSteps);
+    return survey;
+}
+
+Explanation SetAgainst(CensusSurvey& survey, const Import& import)
+{
+    Explanation out = std::move(survey.out);
+    Reconcile(out, import, survey.outcome, survey.classOf);
     out.result = import.result;
     KindWarnings(out);
     LocaleWarning(out);
@@ -227,6 +255,30 @@ Explanation Explain(const std::string& path, const std::string& importer,
     if (unexplained)
         Warn(out, "unexplained", std::to_string(unexplained));
     return out;
+}
+} // namespace
+
+Explanation Explain(const std::string& path, const std::string& importer,
+                    const ImportSettings& settings, const Import& import)
+{
+    return SetAgainst(*Survey(path, importer, settings), import);
+}
+
+FileCensus::FileCensus(const std::string& path, const std::string& importer,
+                       const ImportSettings& settings)
+{
+    // The dxf importer sets the user's locale as it opens the file: set it first, so that it
+    // is already in force, and stays so, while the census reads numbers beside the import.
+    if (importer == "dxf")
+        std::setlocale(LC_ALL, "");
+    m_survey = std::async(std::launch::async, Survey, path, importer, settings);
+}
+
+FileCensus::~FileCensus() = default;
+
+Explanation FileCensus::Explain(const Import& import)
+{
+    return SetAgainst(*m_survey.get(), import);
 }
 
 CensusTotals TotalsOf(const Explanation& explanation)

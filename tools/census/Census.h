@@ -2,7 +2,9 @@
 // The census: what a drawing file holds, what the importer kept, dropped or passed over of it,
 // and why. It scans the file on its own, streaming, and sets its counts against the import
 // rivez already made; it never runs an importer and never changes one.
+#include <future>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -81,6 +83,23 @@ struct Explanation
 // Explains what the importer made of the file; `import` is what RunImport returned for it.
 Explanation Explain(const std::string& path, const std::string& importer,
                     const ImportSettings& settings, const Import& import);
+
+struct CensusSurvey;
+
+// The census's own read of the file, which needs no import: made before the import, it runs
+// on a thread of its own beside it, and Explain waits for it and sets it against the import.
+// Start it after the process's locale is what the import will set, as it reads numbers too.
+class FileCensus
+{
+  public:
+    FileCensus(const std::string& path, const std::string& importer,
+               const ImportSettings& settings);
+    ~FileCensus();
+    Explanation Explain(const Import& import);
+
+  private:
+    std::future<std::unique_ptr<CensusSurvey>> m_survey;
+};
 
 // --format explain: for people.
 void WriteExplanation(std::ostream& out, const Explanation& explanation);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dxf/PairValue.h"
 #include "platform/WinCrt.h"
 
 namespace
@@ -45,7 +46,7 @@ void DxfHoldings::Observe(int code, const CString& value)
     }
     if (code == 2 && m_expectTableName)
     {
-        m_inLayerTable = value.CompareNoCase(L"LAYER") == 0;
+        m_inLayerTable = IsKeyword(value, L"LAYER");
         m_expectTableName = false;
         return;
     }
@@ -58,25 +59,25 @@ void DxfHoldings::Observe(int code, const CString& value)
 void DxfHoldings::StartObject(const CString& value)
 {
     m_expectSectionName = m_expectTableName = false;
-    if (value.CompareNoCase(L"SECTION") == 0)
+    if (IsKeyword(value, L"SECTION"))
     {
         m_expectSectionName = true;
         m_section = Section::None;
         return;
     }
-    if (value.CompareNoCase(L"ENDSEC") == 0 || value.CompareNoCase(L"EOF") == 0)
+    if (IsKeyword(value, L"ENDSEC") || IsKeyword(value, L"EOF"))
     {
         m_section = Section::None;
         return;
     }
     if (m_section == Section::Tables)
     {
-        if (value.CompareNoCase(L"TABLE") == 0)
+        if (IsKeyword(value, L"TABLE"))
         {
             m_sawTable = m_expectTableName = true;
             m_inLayerTable = false;
         }
-        else if (m_inLayerTable && value.CompareNoCase(L"LAYER") == 0)
+        else if (m_inLayerTable && IsKeyword(value, L"LAYER"))
         {
             m_object = Object::Layer;
             m_layer = LayerEntry{};
@@ -86,14 +87,14 @@ void DxfHoldings::StartObject(const CString& value)
     const bool inEntities = m_section == Section::Entities;
     if (m_section == Section::Blocks)
     {
-        if (value.CompareNoCase(L"BLOCK") == 0)
+        if (IsKeyword(value, L"BLOCK"))
         {
             m_inBlock = true;
             m_blockHasInsert = false;
             ++m_holds.blocks;
             return;
         }
-        if (value.CompareNoCase(L"ENDBLK") == 0)
+        if (IsKeyword(value, L"ENDBLK"))
         {
             m_holds.blocksWithInserts += m_inBlock && m_blockHasInsert;
             m_inBlock = false;

@@ -1,6 +1,7 @@
 #include "DxfWalk.h"
 
 #include <cwchar>
+#include <string_view>
 
 #include "Reasons.h"
 #include "platform/WinCrt.h"
@@ -8,8 +9,8 @@
 namespace
 {
 // The readers of the ENTITIES section; the first six are the ones a block definition uses.
-const char* const kReaders[] = {"LINE",    "POLYLINE", "SPLINE", "LWPOLYLINE", "CIRCLE",
-                                "ARC",     "ELLIPSE",  "INSERT", "IMAGE",      "TEXT"};
+const std::string_view kReaders[] = {"LINE",    "POLYLINE", "SPLINE", "LWPOLYLINE", "CIRCLE",
+                                     "ARC",     "ELLIPSE",  "INSERT", "IMAGE",      "TEXT"};
 const wchar_t* const kWideReaders[] = {L"LINE",    L"POLYLINE", L"SPLINE", L"LWPOLYLINE",
                                        L"CIRCLE",  L"ARC",      L"ELLIPSE", L"INSERT",
                                        L"IMAGE",   L"TEXT"};
@@ -19,7 +20,7 @@ const int kAllReaders = 10;
 
 bool DxfWalk::Reads(const std::string& type)
 {
-    for (const char* name : kReaders)
+    for (std::string_view name : kReaders) // of another length told apart at once
         if (type == name)
             return true;
     return false;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Afx.h"
@@ -23,7 +24,12 @@ class PairStream
     bool Next();
     int Code() const { return m_code; }
     const CString& Value() const { return m_value; }
-    bool Is(const wchar_t* keyword) const { return m_value.CompareNoCase(keyword) == 0; }
+    // The value is the keyword, ignoring case; one of another length is told at once.
+    bool Is(std::wstring_view keyword) const
+    {
+        return static_cast<size_t>(m_value.GetLength()) == keyword.size() &&
+               m_value.CompareNoCase(keyword.data()) == 0;
+    }
 
     // The file line of the current pair's code line, and the number of lines read so far.
     long long Line() const { return m_pairLine; }

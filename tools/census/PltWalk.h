@@ -7,6 +7,7 @@
 
 #include "DxfScan.h"
 #include "Tally.h"
+#include "plt/Mnemonic.h"
 
 class PltWalk
 {
@@ -23,7 +24,7 @@ class PltWalk
     bool ReadLabel();
     // The current command's row name, and whether its mnemonic is one of the given ones.
     std::string Mnemonic() const;
-    bool Is(const wchar_t* mnemonic) const { return m_label.Left(2).CompareNoCase(mnemonic) == 0; }
+    bool Is(const wchar_t* mnemonic) const { return IsMnemonic(m_label, mnemonic); }
     // A chain of pen commands gathered into one polyline, begun by the current command.
     int Polyline(bool fromPen);
     void NoteChain(const std::string& reason);

@@ -1,5 +1,6 @@
 #include "Summary.h"
 
+#include <future>
 #include <map>
 #include <sstream>
 
@@ -43,9 +44,10 @@ const char* ResultInWords(const Import& import)
                               : "stopped early: the file ends or breaks off before its end marker";
 }
 // How many entities the importer did not keep, and the command that tells why.
-std::string NotKeptLine(const std::string& path, const Import& import)
+std::string NotKeptLine(const std::string& path, const Import& import,
+                        const Explanation& explanation)
 {
-    const CensusTotals totals = TotalsOf(Explain(path, import.importer, ImportSettings{}, import));
+    const CensusTotals totals = TotalsOf(explanation);
     if (totals.dropped + totals.passedOver + totals.unexplained == 0)
         return "none";
     std::ostringstream line;
@@ -55,11 +57,29 @@ std::string NotKeptLine(const std::string& path, const Import& import)
          << " " << path << " tells why";
     return line.str();
 }
+// Parts cost several times the import on a large drawing, so the summary builds them only up to
+// this many shapes and otherwise names the command that does.
+constexpr std::size_t kSummaryPartsShapeLimit = 10000;
+
+std::string SummaryPartsLine(const std::string& path, const Import& import,
+                             const PartsOptions& options)
+{
+    const std::size_t shapes = import.shapes.size() + import.inserts.size();
+    if (shapes <= kSummaryPartsShapeLimit)
+        return PartsLine(BuildParts(import, options));
+    return "not built for " + std::to_string(shapes) + " shapes; rivez --format parts" +
+           (ImporterForPath(path) == import.importer ? "" : " --importer " + import.importer) +
+           " " + path + " builds them";
+}
 } // namespace
 
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
-                  const PartsOptions& options)
+                  FileCensus& census, const PartsOptions& options)
 {
+    // The contour check and the census (already reading beside the import) take the second
+    // core while this one counts the shapes.
+    auto contours = std::async(std::launch::async,
+                               [&] { return ContourLine(CheckContours(import, options.gapTolerance)); });
     ShapeCounts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
     ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
@@ -68,8 +88,8 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
         << ResultInWords(import) << ")\n";
     out << "  shapes: " << ShapeLine(shapes) << "\n";
     out << "  line classes: " << LineClassLine(shapes) << "\n";
-    out << "  contours: " << ContourLine(CheckContours(import, options.gapTolerance)) << "\n";
-    out << "  parts: " << PartsLine(BuildParts(import, options)) << "\n";
+    out << "  contours: " << contours.get() << "\n";
+    out << "  parts: " << SummaryPartsLine(path, import, options) << "\n";
     if (import.importer == "dxf")
     {
         out << "  inserts: " << import.inserts.size();
@@ -86,7 +106,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
     else if (import.pen)
         out << "  pen: " << import.pen->number << " at (" << WithoutMinusZero(import.pen->x) << ", "
             << WithoutMinusZero(import.pen->y) << "), draw state " << import.pen->drawState << "\n";
-    out << "  not kept: " << NotKeptLine(path, import) << "\n";
+    out << "  not kept: " << NotKeptLine(path, import, census.Explain(import)) << "\n";
     const Extent extent = ImportExtent(import);
     out << "  extent: ";
     if (extent.IsEmpty())

@@ -285,7 +285,14 @@ int Run(const Options& options)
         const std::string& path = options.files[i];
         progress.At(i, path);
         Import import;
-        if (!RunImport(ImporterOf(options, path), path, options.settings, import))
+        const std::string importer = ImporterOf(options, path);
+        // The census reads the file on its own, beside the import.
+        std::optional<FileCensus> census;
+        if (options.format == "summary" || options.format == "explain" ||
+            options.format == "explain-json")
+            census.emplace(path, importer,
+                           options.format == "summary" ? ImportSettings{} : options.settings);
+        if (!RunImport(importer, path, options.settings, import))
         {
             std::cerr << "rivez: cannot open " << path << "\n";
             status = 1;
@@ -295,7 +302,7 @@ int Run(const Options& options)
             out << ImportToJson(import).dump() << "\n";
         else if (options.format == "explain-json")
             out << ExplanationWithContoursJson(
-                       Explain(path, import.importer, options.settings, import),
+                       census->Explain(import),
                        CheckContours(import, options.gapTolerance),
                        BuildParts(import, PartsOf(options)))
                        .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
@@ -317,10 +324,10 @@ int Run(const Options& options)
                 out << "\n";
             if (options.format == "explain")
                 WriteExplanationWithContours(
-                    out, Explain(path, import.importer, options.settings, import),
+                    out, census->Explain(import),
                     CheckContours(import, options.gapTolerance));
             else
-                WriteSummary(out, path, import, PartsOf(options));
+                WriteSummary(out, path, import, *census, PartsOf(options));
         }
     }
     out.flush();
