@@ -10,6 +10,7 @@ The same contract as the `rivez` command line: the importer is chosen by the fil
 (.dxf: dxf; .plt .hpgl .hgl .hpg: plt) unless named, `Drawing.to_dict()` is what
 `rivez --format json` prints and `explain()` what `rivez --format explain-json` prints.
 """
+import collections.abc
 import errno
 import os
 from typing import Any, Dict, Optional, Tuple, Union
@@ -20,6 +21,8 @@ from . import _rivezozer
 
 __all__ = ["read", "explain", "importers", "Drawing", "Shape", "Polyline", "Circle", "Ellipse",
            "Text", "Body", "ShapeList", "Pen"]
+
+collections.abc.Sequence.register(ShapeList)
 
 PathLike = Union[str, bytes, "os.PathLike[str]", "os.PathLike[bytes]"]
 Scale = Optional[Tuple[float, float]]
