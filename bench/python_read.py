@@ -6,8 +6,10 @@ usage: python3 bench/python_read.py FILE [--importer dxf] [--repeat 3] [--build 
 
 rivezozer must be importable (installed, or PYTHONPATH=build/release/tools/python). Every
 measurement is a process of its own, the kinds run in turn in each of REPEAT rounds (ezdxf in
-the first EZDXF_RUNS rounds only: it takes minutes on 100 MB); the table gives medians.
-  - C++ import: bench's rvz_import, the importer alone; 'read' is its own time of Open and read
+the first EZDXF_RUNS rounds only: it takes minutes on 100 MB); the table gives medians of the
+process's wall and CPU time (CPU time moves less on a busy machine), the time it gave for its
+own work, and its peak RSS.
+  - C++ import: bench's rvz_import, the importer alone; its own time is that of Open and read
   - rivez: the command line's summary, for its peak memory
   - rivezozer.read: the time of read() inside Python, from the same kind of process
   - read + points: read() and every polyline's points taken as numpy arrays
@@ -54,7 +56,7 @@ print(time.perf_counter() - start)
 
 
 def run(command):
-    """(wall seconds, peak RSS in MB, standard output) of one process."""
+    """(wall seconds, CPU seconds, peak RSS in MB, standard output) of one process."""
     start = os.times().elapsed
     child = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     out, err = child.stdout.read(), child.stderr.read()
@@ -62,7 +64,8 @@ def run(command):
     child.returncode = os.waitstatus_to_exitcode(status)
     if child.returncode != 0:
         sys.exit(f"{command[0]} failed: {err.strip()}")
-    return os.times().elapsed - start, usage.ru_maxrss / 1024, out
+    return (os.times().elapsed - start, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024,
+            out)
 
 
 def own_seconds(out):
@@ -90,7 +93,7 @@ def main():
     }
     try:
         import ezdxf  # noqa: F401  (a peer only: measured where it is installed)
-        if args.importer != "plt":
+        if args.importer != "plt" and args.ezdxf_runs > 0:
             kinds["ezdxf.readfile"] = [sys.executable, "-c", EZDXF_READ, args.file]
     except ImportError:
         print("ezdxf is not installed: skipped", file=sys.stderr)
@@ -99,22 +102,23 @@ def main():
         for name, command in kinds.items():
             if name.startswith("ezdxf") and round >= args.ezdxf_runs:
                 continue
-            wall, rss, out = run(command)
+            wall, cpu, rss, out = run(command)
             own = own_seconds(out) if name != "rivez (summary)" else wall
-            runs[name].append((wall, own, rss))
-            print(f"round {round + 1}: {name}: wall {wall:.2f} s, own {own:.2f} s, "
-                  f"peak {rss:.0f} MB", file=sys.stderr)
+            runs[name].append((wall, cpu, own, rss))
+            print(f"round {round + 1}: {name}: wall {wall:.2f} s, CPU {cpu:.2f} s, "
+                  f"own {own:.2f} s, peak {rss:.0f} MB", file=sys.stderr)
     median = {name: [statistics.median(column) for column in zip(*values)]
               for name, values in runs.items()}
-    read = median["C++ import (rvz_import)"][1]
-    rivez_rss = median["rivez (summary)"][2]
+    _, import_cpu, read, _ = median["C++ import (rvz_import)"]
+    rivez_rss = median["rivez (summary)"][3]
     print(f"{args.file} ({os.path.getsize(args.file) / 1e6:.0f} MB), importer {args.importer}, "
           f"medians of {args.repeat} (ezdxf {min(args.ezdxf_runs, args.repeat)})\n")
-    print("| | process wall | its own time | / C++ read | peak RSS | / rivez |")
-    print("| --- | ---: | ---: | ---: | ---: | ---: |")
-    for name, (wall, own, rss) in median.items():
-        print(f"| {name} | {wall:.2f} s | {own:.2f} s | {own / read:.2f}x | {rss:.0f} MB | "
-              f"{rss / rivez_rss:.2f}x |")
+    print("| | process wall | process CPU | / C++ import's | its own time | / C++ read | "
+          "peak RSS | / rivez |")
+    print("| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: |")
+    for name, (wall, cpu, own, rss) in median.items():
+        print(f"| {name} | {wall:.2f} s | {cpu:.2f} s | {cpu / import_cpu:.2f}x | {own:.2f} s | "
+              f"{own / read:.2f}x | {rss:.0f} MB | {rss / rivez_rss:.2f}x |")
 
 
 if __name__ == "__main__":
