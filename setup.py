@@ -21,8 +21,8 @@ class CMakeBuild(build_ext):
         jobs = os.environ.get("CMAKE_BUILD_PARALLEL_LEVEL", str(os.cpu_count() or 1))
         subprocess.run(["cmake", "--build", str(build), "--target", "_rivezozer", "-j", jobs],
                        check=True)
-        built = build / "tools" / "python" / "rivezozer" / Path(self.get_ext_filename(ext.name)).name
         target = Path(self.get_ext_fullpath(ext.name))
+        built = build / "tools" / "python" / "rivezozer" / target.name
         target.parent.mkdir(parents=True, exist_ok=True)
         self.copy_file(str(built), str(target))
 

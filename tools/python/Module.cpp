@@ -66,8 +66,9 @@ void BindPen(py::module_& m)
 {
     py::class_<PenState>(m, "Pen", "Where the plotter's pen was left after the read.")
         .def_readonly("number", &PenState::number, "The pen selected (SP).")
-        .def_property_readonly("text", [](const PenState& pen) { return PythonText(pen.text); },
-                               "The last label (LB).")
+        .def_property_readonly(
+            "text", [](const PenState& pen) { return PythonText(pen.text); },
+            "The last label (LB).")
         .def_readonly("x", &PenState::x)
         .def_readonly("y", &PenState::y)
         .def_readonly("draw_state", &PenState::drawState, "1 while the pen is down.")
@@ -152,15 +153,13 @@ PYBIND11_MODULE(_rivezozer, m)
     BindDrawing(m);
 
     m.def(
-        "importer_for_path",
-        [](const py::bytes& path) { return ImporterForPath(path); },
+        "importer_for_path", [](const py::bytes& path) { return ImporterForPath(path); },
         "The importer rivez picks by the file's extension, or '' when it says nothing.");
     m.def("importers", &AvailableImporters, "The importers this build offers.");
     m.def(
         "read",
-        [](const py::bytes& path, const std::string& importer, const Scale& dxfScale,
-           bool dxfSteps, const Scale& pltScale, const Scale& pltScale2,
-           int unitMode) -> py::object
+        [](const py::bytes& path, const std::string& importer, const Scale& dxfScale, bool dxfSteps,
+           const Scale& pltScale, const Scale& pltScale2, int unitMode) -> py::object
         {
             const std::string file = path;
             SharedImport import;
@@ -176,8 +175,8 @@ PYBIND11_MODULE(_rivezozer, m)
         py::arg("plt_scale2"), py::arg("unit_mode"));
     m.def(
         "explain",
-        [](const py::bytes& path, const std::string& importer, const Scale& dxfScale,
-           bool dxfSteps, const Scale& pltScale, const Scale& pltScale2, int unitMode,
+        [](const py::bytes& path, const std::string& importer, const Scale& dxfScale, bool dxfSteps,
+           const Scale& pltScale, const Scale& pltScale2, int unitMode,
            std::optional<double> gapTolerance) -> py::object
         {
             const std::string file = path;

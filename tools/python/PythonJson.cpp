@@ -7,8 +7,8 @@ using nlohmann::ordered_json;
 
 py::str PythonText(const std::string& utf8)
 {
-    PyObject* text = PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()),
-                                          "replace");
+    PyObject* text =
+        PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()), "replace");
     if (!text)
         throw py::error_already_set();
     return py::reinterpret_steal<py::str>(text);

@@ -14,8 +14,7 @@ struct ShapeView
     const CShape* shape;
 };
 
-template <class T>
-struct ViewOf : ShapeView
+template <class T> struct ViewOf : ShapeView
 {
     const T& Get() const { return static_cast<const T&>(*shape); }
 };
@@ -93,8 +92,8 @@ void BindGeometry(py::module_& m)
             "m_nLineType, the line class: for die layouts 0 cutting, 1 creasing");
 
     py::class_<PolylineView, ShapeView>(m, "Polyline", "A run of points, open or closed.")
-        .def_property_readonly(
-            "closed", [](const PolylineView& v) { return v.Get().m_bClose != 0; })
+        .def_property_readonly("closed",
+                               [](const PolylineView& v) { return v.Get().m_bClose != 0; })
         .def_property_readonly(
             "points", [](const PolylineView& v) { return Points(v.Get()); },
             "The points as a new (N, 2) float64 array of x and y, a copy the caller owns.")
@@ -110,8 +109,8 @@ void BindGeometry(py::module_& m)
         .attr("type") = "polyline";
 
     py::class_<CircleView, ShapeView>(m, "Circle", "A circle or an arc, angles in radians.")
-        .def_property_readonly(
-            "center", [](const CircleView& v) { return Pair(v.Get().m_dCenterX, v.Get().m_dCenterY); })
+        .def_property_readonly("center", [](const CircleView& v)
+                               { return Pair(v.Get().m_dCenterX, v.Get().m_dCenterY); })
         .def_property_readonly("radius", [](const CircleView& v) { return v.Get().m_dRadius; })
         .def_property_readonly(
             "start_angle", [](const CircleView& v) { return v.Get().m_dStartAngle; },
@@ -122,21 +121,22 @@ void BindGeometry(py::module_& m)
              {
                  const CCircleShape& c = v.Get();
                  return Repr("Circle", c,
-                             "center=" + RealPair(c.m_dCenterX, c.m_dCenterY) +
-                                 ", radius=" + Real(c.m_dRadius) + ", start_angle=" +
-                                 Real(c.m_dStartAngle) + ", end_angle=" + Real(c.m_dEndAngle));
+                             "center=" + RealPair(c.m_dCenterX, c.m_dCenterY) + ", radius=" +
+                                 Real(c.m_dRadius) + ", start_angle=" + Real(c.m_dStartAngle) +
+                                 ", end_angle=" + Real(c.m_dEndAngle));
              })
         .attr("type") = "circle";
 
     py::class_<EllipseView, ShapeView>(m, "Ellipse", "An ellipse or an elliptical arc.")
-        .def_property_readonly(
-            "center", [](const EllipseView& v) { return Pair(v.Get().m_dCenterX, v.Get().m_dCenterY); })
+        .def_property_readonly("center", [](const EllipseView& v)
+                               { return Pair(v.Get().m_dCenterX, v.Get().m_dCenterY); })
         .def_property_readonly("major", [](const EllipseView& v) { return v.Get().m_dMajor; })
         .def_property_readonly("minor", [](const EllipseView& v) { return v.Get().m_dMinor; })
         .def_property_readonly("angle", [](const EllipseView& v) { return v.Get().m_dAngle; })
         .def_property_readonly("start_param",
                                [](const EllipseView& v) { return v.Get().m_dStartParam; })
-        .def_property_readonly("end_param", [](const EllipseView& v) { return v.Get().m_dEndParam; })
+        .def_property_readonly("end_param",
+                               [](const EllipseView& v) { return v.Get().m_dEndParam; })
         .def("__repr__",
              [](const EllipseView& v)
              {
@@ -150,8 +150,10 @@ void BindGeometry(py::module_& m)
         .attr("type") = "ellipse";
 
     py::class_<TextView, ShapeView>(m, "Text", "A line of text at its position, height and angle.")
-        .def_property_readonly("text", [](const TextView& v) { return PythonText(v.Get().m_strText); })
-        .def_property_readonly("style", [](const TextView& v) { return PythonText(v.Get().m_strStyle); })
+        .def_property_readonly("text",
+                               [](const TextView& v) { return PythonText(v.Get().m_strText); })
+        .def_property_readonly("style",
+                               [](const TextView& v) { return PythonText(v.Get().m_strStyle); })
         .def_property_readonly("position",
                                [](const TextView& v) { return Pair(v.Get().m_dX, v.Get().m_dY); })
         .def_property_readonly("height", [](const TextView& v) { return v.Get().m_dHeight; })
@@ -178,8 +180,8 @@ size_t ShapeList::Size() const
 
 py::object ShapeList::At(size_t index) const
 {
-    return Wrap(m_owner, m_owned ? (*m_owned)[index].get()
-                                 : m_array->GetAt(static_cast<INT_PTR>(index)));
+    return Wrap(m_owner,
+                m_owned ? (*m_owned)[index].get() : m_array->GetAt(static_cast<INT_PTR>(index)));
 }
 
 void BindShapes(py::module_& m)
@@ -187,18 +189,19 @@ void BindShapes(py::module_& m)
     BindGeometry(m);
 
     py::class_<BodyView>(m, "Body", "A placed block: its name, base point and its own shapes.")
-        .def_property_readonly("name", [](const BodyView& v) { return PythonText(v.body->m_strName); })
-        .def_property_readonly("base",
-                               [](const BodyView& v) { return Pair(v.body->m_dBaseX, v.body->m_dBaseY); })
+        .def_property_readonly("name",
+                               [](const BodyView& v) { return PythonText(v.body->m_strName); })
+        .def_property_readonly("base", [](const BodyView& v)
+                               { return Pair(v.body->m_dBaseX, v.body->m_dBaseY); })
         .def_property_readonly("state", [](const BodyView& v) { return v.body->m_nState; })
-        .def_property_readonly(
-            "shapes", [](const BodyView& v) { return ShapeList(v.owner, v.body->m_arrShape); })
+        .def_property_readonly("shapes", [](const BodyView& v)
+                               { return ShapeList(v.owner, v.body->m_arrShape); })
         .def("__repr__",
              [](const BodyView& v)
              {
                  return "Body(name=" + std::string(py::repr(PythonText(v.body->m_strName))) +
-                        ", base=" + RealPair(v.body->m_dBaseX, v.body->m_dBaseY) +
-                        ", shapes=<" + std::to_string(v.body->m_arrShape.GetSize()) + " shapes>)";
+                        ", base=" + RealPair(v.body->m_dBaseX, v.body->m_dBaseY) + ", shapes=<" +
+                        std::to_string(v.body->m_arrShape.GetSize()) + " shapes>)";
              })
         .attr("type") = "body";
 
@@ -226,6 +229,6 @@ void BindShapes(py::module_& m)
                      items[i] = list.At(start);
                  return items;
              })
-        .def("__repr__",
-             [](const ShapeList& list) { return "<ShapeList of " + std::to_string(list.Size()) + " shapes>"; });
+        .def("__repr__", [](const ShapeList& list)
+             { return "<ShapeList of " + std::to_string(list.Size()) + " shapes>"; });
 }
