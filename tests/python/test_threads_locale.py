@@ -27,20 +27,27 @@ def test_a_read_leaves_the_programs_locale_as_it_was():
     assert locale.setlocale(locale.LC_ALL) == before
 
 
-def test_numbers_read_as_written_under_a_decimal_comma_locale():
-    environment = dict(os.environ, LC_ALL="de_DE.UTF-8")
-    script = ("import locale, json, rivezozer; locale.setlocale(locale.LC_ALL, '');"
-              "print(json.dumps([rivezozer.read(sys.argv[1]).to_dict(), locale.localeconv()"
-              "['decimal_point']]))")
+def test_numbers_read_as_written_under_a_decimal_comma_locale_in_threads():
+    # Each dxf read's Open switches the process to de_DE: reads at once must not see the
+    # comma that another read's Open brings back.
     try:
         locale.setlocale(locale.LC_ALL, "de_DE.UTF-8")
     except locale.Error:
         pytest.skip("the locale de_DE.UTF-8 is not installed (scripts/deps.sh installs it)")
     finally:
         locale.setlocale(locale.LC_ALL, "C")
-    out = subprocess.run([sys.executable, "-c", "import sys;" + script,
-                          str(EXAMPLES / "gasket.dxf")], env=environment, check=True,
+    files = [(str(path), importer) for path, importer in example_files()] * 8
+    script = """
+import json, locale, sys, rivezozer
+from concurrent.futures import ThreadPoolExecutor
+locale.setlocale(locale.LC_ALL, "")
+with ThreadPoolExecutor(4) as pool:
+    drawings = list(pool.map(lambda f: rivezozer.read(*f).to_dict(), json.loads(sys.argv[1])))
+print(json.dumps([drawings, locale.localeconv()["decimal_point"]]))
+"""
+    out = subprocess.run([sys.executable, "-c", script, json.dumps(files)],
+                         env=dict(os.environ, LC_ALL="de_DE.UTF-8"), check=True,
                          capture_output=True, text=True).stdout
-    drawing, point = json.loads(out)
+    drawings, point = json.loads(out)
     assert point == ","  # the program's own locale is still the one it chose
-    assert drawing == rivezozer.read(EXAMPLES / "gasket.dxf").to_dict()
+    assert drawings == [rivezozer.read(*f).to_dict() for f in files]
