@@ -16,8 +16,12 @@ def example_files():
             (EXAMPLES / "die" / "carton.dxf", "die"), (EXAMPLES / "star.plt", "plt")]
 
 
+NO_CORPUS = "no corpus of real drawings: set RIVEZ_CORPUS to a folder with dxf/ and plt/"
+
+
 def corpus_dir():
-    return Path(os.environ.get("RIVEZ_CORPUS", ROOT.parent / "shared" / "corpus"))
+    """As the C++ tests find it: RIVEZ_CORPUS, else ../shared/corpus beside the sources."""
+    return Path(os.environ.get("RIVEZ_CORPUS") or ROOT.parent / "shared" / "corpus")
 
 
 def corpus_files():
@@ -38,7 +42,9 @@ def corpus_files():
 def corpus():
     files = corpus_files()
     if not files:
-        pytest.skip(f"no corpus at {corpus_dir()}: set RIVEZ_CORPUS to the corpus folder")
+        if os.environ.get("RIVEZ_REQUIRE_CORPUS") == "1":
+            pytest.fail(f"{NO_CORPUS} (RIVEZ_REQUIRE_CORPUS=1)")
+        pytest.skip(NO_CORPUS)
     return files
 
 
