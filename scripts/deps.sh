@@ -8,6 +8,9 @@ RIVEZ_DEMO_PACKAGES=(cmake g++ nlohmann-json3-dev libcli11-dev libgeos-dev pkg-c
 RIVEZ_TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev librsvg2-bin
   libxml2-utils libpng-dev libdxflib-dev time chromium libdime-dev hp2xx libmimalloc-dev
   locales)
+# The Python module (tools/python): its build, tests, Dask example and benchmark peer.
+RIVEZ_TEST_PACKAGES+=(python3-dev python3-pybind11 python3-numpy python3-pytest python3-dask
+  python3-pandas python3-setuptools python3-pip python3-venv python3-ezdxf)
 
 wanted=("${RIVEZ_DEMO_PACKAGES[@]}")
 if [ "${1:-}" != demo ]; then

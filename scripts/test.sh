@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
+# Release's tests include the Python module's pytest suite, run by Debian's /usr/bin/python3.
 cmake --workflow --preset release
 cmake --workflow --preset asan
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <clocale>
 #include <tuple>
 
 #include "Text.h"
@@ -42,6 +43,8 @@ bool ReadDxf(const CString& path, const ImportSettings& settings, Import& out)
     SetScale(dxf.m_Layers.m_dDxfScaleX, dxf.m_Layers.m_dDxfScaleY, settings.dxfScale);
     if (!dxf.Open(path))
         return false;
+    if (settings.numbersAsWritten)
+        std::setlocale(LC_NUMERIC, "C");
     if (settings.dxfSteps)
     {
         out.result = dxf.ReadLayer();

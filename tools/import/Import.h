@@ -37,6 +37,9 @@ struct ImportSettings
     std::optional<std::pair<double, double>> pltScale2;
     int unitMode = 0;
     bool dxfSteps = false;
+    // The dxf importer's Open switches the process to the user's locale; with this set, the
+    // read puts LC_NUMERIC back to "C" after Open so that numbers read as the file writes them.
+    bool numbersAsWritten = false;
 };
 
 // The importer for a file name by its extension, or empty when the extension says nothing.
