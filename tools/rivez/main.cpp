@@ -96,6 +96,7 @@ Options Parse(int argc, char** argv)
     Options options;
     CLI::App app{"Reads drawings with the RIVEzozer importers and shows the shapes they make.",
                  "rivez"};
+    app.allow_windows_style_options(false); // a path may begin with "/" on Windows too
     std::string dxfScale, pltScale, pltScale2;
     app.set_version_flag("--version", kVersion);
     app.add_option("--importer", options.importer,
