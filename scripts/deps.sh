@@ -8,10 +8,12 @@ RIVEZ_DEMO_PACKAGES=(cmake g++ nlohmann-json3-dev libcli11-dev)
 RIVEZ_TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev librsvg2-bin
   libxml2-utils libpng-dev libdxflib-dev time chromium libdime-dev hp2xx libmimalloc-dev
   locales)
+# The Windows cross build and its tests under Wine.
+RIVEZ_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 googletest)
 
 wanted=("${RIVEZ_DEMO_PACKAGES[@]}")
 if [ "${1:-}" != demo ]; then
-  wanted+=("${RIVEZ_TEST_PACKAGES[@]}")
+  wanted+=("${RIVEZ_TEST_PACKAGES[@]}" "${RIVEZ_WINDOWS_PACKAGES[@]}")
 fi
 missing=()
 for pkg in "${wanted[@]}"; do

@@ -21,6 +21,7 @@
 #include "Report.h"
 #include "Summary.h"
 #include "Svg.h"
+#include "platform/StandardOutput.h"
 
 namespace
 {
@@ -282,6 +283,7 @@ int Run(const Options& options)
 
 int main(int argc, char** argv)
 {
+    RvzBinaryStandardOutput();
     try
     {
         return Run(Parse(argc, argv));
