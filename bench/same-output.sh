@@ -7,7 +7,8 @@ set -euo pipefail
 base=${1:?usage: same-output.sh BASE_BUILD NEW_BUILD}/tools/rivez/rivez
 new=${2:?usage: same-output.sh BASE_BUILD NEW_BUILD}/tools/rivez/rivez
 generator=$2/bench/rvz_gen
-corpus=$(cd "$(dirname "$0")/../../shared/corpus" && pwd)
+source "$(dirname "$0")/../tests/support/corpus.sh"
+corpus=$(RIVEZ_REQUIRE_CORPUS=1 corpus_folder "$(dirname "$0")/..")
 for program in "$base" "$new" "$generator"; do
   [ -x "$program" ] || { echo "not built: $program" >&2; exit 2; }
 done

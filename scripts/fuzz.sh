@@ -15,7 +15,8 @@ scripts/deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-shared_corpus=$root/../shared/corpus
+source tests/support/corpus.sh
+shared_corpus=$(corpus_folder "$root")
 shopt -s nullglob
 seed_files() { # the files a target starts from, besides its own corpus
   local files=() patterns=()
@@ -35,7 +36,7 @@ seed_files() { # the files a target starts from, besides its own corpus
   *) return 0 ;;
   esac
   printf '%s\n' "${files[@]}"
-  if [ -d "$shared_corpus" ]; then find "$shared_corpus" -type f \( "${patterns[@]}" \); fi
+  if [ -n "$shared_corpus" ]; then find "$shared_corpus" -type f \( "${patterns[@]}" \); fi
 }
 options_for() { # the dictionary and input length a target fuzzes with
   case $1 in

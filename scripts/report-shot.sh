@@ -4,9 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/examples.sh
+source tests/support/corpus.sh
 
 build_rivez
-corpus=../shared/corpus
+corpus=$(RIVEZ_REQUIRE_CORPUS=1 corpus_folder .)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$rivez" --format html -o "$work/report.html" examples \

@@ -5,10 +5,13 @@
 
 namespace
 {
-const std::string kSplines = RIVEZ_DXF_CORPUS "/dxfparser__arcs-as-splines.dxf";
+const std::string kSpline = "0 SPLINE 70 8 71 1 72 4 73 2 40 0 40 0 40 1 40 1 10 0 20 0 10 1 20 1 ";
 
 TEST(CensusCommand, ExplainsForPeopleAndProgramsAndSummarises)
 {
+    const TempFile file(Dxf("0 SECTION 2 ENTITIES " + kSpline + kSpline + kSpline +
+                            "0 ENDSEC 0 EOF"));
+    const std::string kSplines = file.Path().string();
     const RivezRun text = Rivez("--format explain " + kSplines);
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("SPLINE: 3 in the file, 0 kept, 3 dropped (no layer name and no "

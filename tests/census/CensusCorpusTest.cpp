@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CensusSupport.h"
+#include "support/Corpus.h"
 
 namespace
 {
@@ -32,23 +33,40 @@ void ExpectAccountedFor(const std::filesystem::path& path, const std::string& im
     }
 }
 
-TEST(CensusCorpus, AccountsForEveryEntityOfEveryFile)
+// A drawing through every importer that reads its kind.
+void ExpectEveryImporterAccountsFor(const std::filesystem::path& path, bool plotter)
+{
+    if (plotter)
+        return ExpectAccountedFor(path, "plt");
+    ExpectAccountedFor(path, "dxf");
+    ImportSettings steps;
+    steps.dxfSteps = true;
+    ExpectAccountedFor(path, "dxf", steps);
+    ExpectAccountedFor(path, "die");
+}
+
+TEST(CensusCorpus, AccountsForEveryEntityOfEveryExample)
 {
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(RIVEZ_DXF_CORPUS))
-    {
-        ExpectAccountedFor(entry.path(), "dxf");
-        ImportSettings steps;
-        steps.dxfSteps = true;
-        ExpectAccountedFor(entry.path(), "dxf", steps);
-        ExpectAccountedFor(entry.path(), "die");
-        ++files;
-    }
-    for (const auto& entry : std::filesystem::directory_iterator(RIVEZ_PLT_CORPUS))
-    {
-        ExpectAccountedFor(entry.path(), "plt");
-        ++files;
-    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(RIVEZ_EXAMPLES))
+        if (entry.path().extension() == ".dxf" || entry.path().extension() == ".plt")
+        {
+            ExpectEveryImporterAccountsFor(entry.path(), entry.path().extension() == ".plt");
+            ++files;
+        }
+    EXPECT_EQ(files, 4);
+}
+
+TEST(CensusCorpus, AccountsForEveryEntityOfEveryFile)
+{
+    RIVEZ_CORPUS_OR_SKIP(corpus);
+    int files = 0;
+    for (const auto& [folder, plotter] : {std::pair{corpus / "dxf", false}, std::pair{corpus / "plt", true}})
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+        {
+            ExpectEveryImporterAccountsFor(entry.path(), plotter);
+            ++files;
+        }
     EXPECT_GT(files, 300);
 }
 } // namespace

@@ -54,7 +54,15 @@ std::vector<RuleCase> Cases()
         {"imperial measurement without $INSUNITS", "dxf",
          Words("0 SECTION 2 HEADER 9 $MEASUREMENT 70 0 0 ENDSEC") +
              InEntities(Words("0 LINE 8 A " + line)),
-         "LINE 1: kept 1\n", "", "units-not-mm"},
+         "LINE 1: kept 1\n", "", "units-likely-inches"},
+        {"imperial measurement with $INSUNITS 0, unitless", "dxf",
+         Words("0 SECTION 2 HEADER 9 $INSUNITS 70 0 9 $MEASUREMENT 70 0 0 ENDSEC") +
+             InEntities(Words("0 LINE 8 A " + line)),
+         "LINE 1: kept 1\n", "", "units-likely-inches"},
+        {"metric measurement with $INSUNITS 0 needs no warning", "dxf",
+         Words("0 SECTION 2 HEADER 9 $INSUNITS 70 0 9 $MEASUREMENT 70 1 0 ENDSEC") +
+             InEntities(Words("0 LINE 8 A " + line)),
+         "LINE 1: kept 1\n"},
         {"unread types are passed over, VERTEX and SEQEND belong to their POLYLINE", "dxf",
          InEntities(Words("0 MTEXT 8 A 0 POLYLINE 8 A 66 1 10 0 20 0 0 VERTEX 10 0 20 0 "
                           "0 VERTEX 10 1 20 1 0 SEQEND")),

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "DieFile.h"
+#include "support/Corpus.h"
 
 namespace
 {
@@ -29,9 +30,8 @@ TEST(DieDxfCorpus, CartonExampleAndEveryCorpusDrawingImport)
               1);
     EXPECT_EQ(perType[0] + perType[1], 51); // every piece of line work, not the note
     EXPECT_TRUE(perType[0] > 0 && perType[1] > 0);
-    if (!std::filesystem::is_directory(RIVEZ_DXF_CORPUS))
-        GTEST_SKIP() << "no DXF corpus at " << RIVEZ_DXF_CORPUS;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(RIVEZ_DXF_CORPUS))
+    RIVEZ_CORPUS_OR_SKIP(corpus);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus / "dxf"))
         EXPECT_TRUE(!entry.is_regular_file() || ReadCounting(entry.path(), perType) != -1)
             << entry.path();
 }

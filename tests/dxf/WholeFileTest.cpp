@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "DxfTestSupport.h"
+#include "support/Corpus.h"
 
 namespace
 {
@@ -56,24 +57,31 @@ TEST(DxfWholeFile, StagedReadMatchesReadWithAndWithoutTablesAndBlocksAndReopenKe
     }
 }
 
-// Every import ends; each insert is placed and holds shapes, and no coordinate is NaN.
+// The import ends; each insert is placed and holds shapes, and no coordinate is NaN.
+void ExpectWellFormedImport(const std::filesystem::path& path)
+{
+    Imported in(FileText(path));
+    EXPECT_LE(unsigned(in.dxf.Read()), 1u) << path;
+    for (INT_PTR i = 0; i < in.dxf.m_arrInsert.GetSize(); ++i)
+    {
+        const auto* body = static_cast<const CBodyShape*>(in.dxf.m_arrInsert[i]);
+        EXPECT_TRUE(body->m_nState == 1 && !body->m_arrShape.IsEmpty()) << path;
+    }
+    for (const std::vector<double>& numbers : Numbers(in.dxf))
+        EXPECT_TRUE(std::none_of(numbers.begin(), numbers.end(),
+                                 [](double v) { return std::isnan(v); }))
+            << path;
+}
+
+TEST(DxfWholeFile, ExampleImportsEndAndGiveWellFormedShapes)
+{
+    for (const char* example : {"bracket.dxf", "gasket.dxf", "die/carton.dxf"})
+        ExpectWellFormedImport(std::filesystem::path(RIVEZ_EXAMPLES) / example);
+}
+
 TEST(DxfWholeFile, CorpusImportsEndAndGiveWellFormedShapes)
 {
-    const std::filesystem::path corpus = RIVEZ_DXF_CORPUS;
-    if (!std::filesystem::is_directory(corpus))
-        GTEST_SKIP() << "no DXF corpus at " << corpus;
-    for (const auto& entry : std::filesystem::directory_iterator(corpus))
-    {
-        Imported in(FileText(entry.path()));
-        EXPECT_LE(unsigned(in.dxf.Read()), 1u) << entry.path();
-        for (INT_PTR i = 0; i < in.dxf.m_arrInsert.GetSize(); ++i)
-        {
-            const auto* body = static_cast<const CBodyShape*>(in.dxf.m_arrInsert[i]);
-            EXPECT_TRUE(body->m_nState == 1 && !body->m_arrShape.IsEmpty()) << entry.path();
-        }
-        for (const std::vector<double>& numbers : Numbers(in.dxf))
-            EXPECT_TRUE(std::none_of(numbers.begin(), numbers.end(),
-                                     [](double v) { return std::isnan(v); }))
-                << entry.path();
-    }
+    RIVEZ_CORPUS_OR_SKIP(corpus);
+    for (const auto& entry : std::filesystem::directory_iterator(corpus / "dxf"))
+        ExpectWellFormedImport(entry.path());
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PltTestSupport.h"
+#include "support/Corpus.h"
 
 TEST(PltCommands, SeparatorsAndALetterAfterTwoCharactersEndACommand)
 {
@@ -18,17 +19,18 @@ TEST(PltCommands, PenCommandsEndPolylinesOthersAreIgnoredAndTheFileEndCutsOff)
     EXPECT_EQ(Plot("PU0,0;PD5,5;PU;CI3;"), "0,0 5,5 | @5,5 r3 0>360");
     EXPECT_EQ(Plot("PU0,0;PD5,5;PU;CI3"), "0,0 5,5"); // the last command never ends
     EXPECT_EQ(Plot("PU0,0;PD10,10;"), "");            // nor does the polyline
+    // "LB  8": the second blank ends a value of one blank, so the label starts at x 0.
+    EXPECT_EQ(Plot("PA-100,1600;LB  8\nPA0,1600;\nPD4000,1600\nPU;"), "0,8 0,1600 4000,1600");
 }
 
 TEST(PltCommands, ExampleAndCorpusImport)
 {
     EXPECT_NE(PlotFile(std::filesystem::path(RIVEZ_EXAMPLES) / "star.plt"), "");
-    if (!std::filesystem::is_directory(RIVEZ_PLT_CORPUS))
-        GTEST_SKIP() << "no plotter corpus at " << RIVEZ_PLT_CORPUS;
-    for (const auto& entry : std::filesystem::directory_iterator(RIVEZ_PLT_CORPUS))
+    RIVEZ_CORPUS_OR_SKIP(corpus);
+    for (const auto& entry : std::filesystem::directory_iterator(corpus / "plt"))
         PlotFile(entry.path());
     // "LB  8": the second blank ends a value of one blank, so the label starts at x 0.
-    std::string labels = PlotFile(std::filesystem::path(RIVEZ_PLT_CORPUS) / "hp2xx__ul.hp");
+    std::string labels = PlotFile(corpus / "plt" / "hp2xx__ul.hp");
     for (int shape = 0; shape < 18; ++shape)
         labels.erase(0, labels.find(" | ") + 3);
     EXPECT_EQ(labels.substr(0, labels.find(' ')), "0,1");

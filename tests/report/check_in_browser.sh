@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# Makes the report page of the examples and some corpus files, checks that it is well-formed,
-# and has headless chromium load it and run check_page.js on it as drawn.
-# Usage: check_in_browser.sh RIVEZ EXAMPLES CORPUS
+# Makes the report page of the examples (and of some corpus files when there is a corpus), checks
+# that it is well-formed, and has headless chromium load it and run check_page.js on it as drawn.
+# Usage: check_in_browser.sh RIVEZ EXAMPLES
 set -euo pipefail
-rivez=$1 examples=$2 corpus=$3
+rivez=$1 examples=$2
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/corpus.sh"
+corpus=$(corpus_folder "$here/../..")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# A stopped read, a binary file, a large drawing and a plotter file beside the examples.
-"$rivez" --format html -o "$work/page.html" "$examples" "$corpus/dxf/ezdxf__recover01.dxf" \
-  "$corpus/dxf/ezdxf__bin_dxf_r12.dxf" "$corpus/plt"
+# A stopped read, a binary file and a file that is no drawing beside the examples; and from the
+# corpus a large drawing and every plotter file.
+printf '0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nL\n10\n0\n20\n0\n11\n5\n21\n5\n' >"$work/cut-off.dxf"
+printf 'AutoCAD Binary DXF\r\n\032\0' >"$work/binary.dxf"
+echo 'not a drawing' >"$work/notes.dxf"
+drawings=("$examples" "$work/cut-off.dxf" "$work/binary.dxf" "$work/notes.dxf")
+if [ -n "$corpus" ]; then
+  drawings+=("$corpus/dxf/ezdxf__recover01.dxf" "$corpus/dxf/ezdxf__bin_dxf_r12.dxf" "$corpus/plt")
+fi
+"$rivez" --format html -o "$work/page.html" "${drawings[@]}"
 test -s "$work/page.html"
 xmllint --noout "$work/page.html"
 

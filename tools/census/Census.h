@@ -26,7 +26,7 @@ struct AccountRow
 struct StopPoint
 {
     long long line = 0;
-    std::string code; // a reason of kind Stopped
+    std::string code; // a reason of kind Stopped or ReadToEnd
     std::string text;
 };
 

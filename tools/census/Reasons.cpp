@@ -60,7 +60,7 @@ const Reason kReasons[] = {
      "the file ends before the ENDSEC of its ENTITIES section"},
     {"stop-binary", ReasonKind::Stopped, "a binary DXF file: this reader reads text DXF only"},
     {"stop-not-a-drawing", ReasonKind::Stopped, "not a drawing: the file looks like %1"},
-    {"stop-plt", ReasonKind::Stopped,
+    {"stop-plt", ReasonKind::ReadToEnd,
      "the plotter reader answers 0 whenever it has read its file"},
 
     // Warnings: read by the rules, but not what the drawing meant.
@@ -69,6 +69,9 @@ const Reason kReasons[] = {
     {"units-not-mm", ReasonKind::Warning,
      "the file declares its units as %1: coordinates arrive as they stand, not in millimetres; "
      "the scale factors move coordinates but not radii"},
+    {"units-likely-inches", ReasonKind::Warning,
+     "the file declares no units (%1) but imperial measurement ($MEASUREMENT 0): its "
+     "coordinates are likely inches, and arrive as they stand, not in millimetres"},
     {"paper-space", ReasonKind::Warning,
      "%1 paper-space entities (title blocks, viewports) are read into the drawing"},
     {"insert-not-applied", ReasonKind::Warning,
@@ -110,6 +113,14 @@ const Reason& ReasonFor(const std::string& code)
         if (code == reason.code)
             return reason;
     std::abort(); // every code the scanners use is in the table above
+}
+
+bool ReadToItsEnd(const std::string& stopCode)
+{
+    for (const Reason& reason : kReasons)
+        if (stopCode == reason.code)
+            return reason.kind == ReasonKind::ReadToEnd;
+    return false;
 }
 
 std::string ReasonText(const std::string& code, const std::string& detail1,

@@ -121,7 +121,10 @@ void WriteExplanation(std::ostream& out, const Explanation& e)
         out << "  inside block definitions:\n";
         WriteRows(out, e.blockAccounting);
     }
-    if (e.stoppedAt)
+    if (e.stoppedAt && ReadToItsEnd(e.stoppedAt->code))
+        out << "  read to its end (line " << e.stoppedAt->line << "); result " << e.result
+            << ": " << e.stoppedAt->text << "\n";
+    else if (e.stoppedAt)
         out << "  stopped at line " << e.stoppedAt->line << ": " << e.stoppedAt->text << "\n";
     for (const CensusWarning& warning : e.warnings)
         out << "  warning (" << warning.code << "): " << warning.text << "\n";

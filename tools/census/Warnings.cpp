@@ -15,8 +15,8 @@ void DxfWarnings(Explanation& out, const DxfHoldings& holdings, const PairStream
     const Holdings& h = out.holds;
     if (out.insUnits && *out.insUnits != 0 && *out.insUnits != 4)
         Warn(out, "units-not-mm", *UnitsName(out) + " ($INSUNITS " + std::to_string(*out.insUnits) + ")");
-    else if (!out.insUnits && out.measurement && *out.measurement == 0)
-        Warn(out, "units-not-mm", "imperial ($MEASUREMENT 0)");
+    else if (out.measurement && *out.measurement == 0)
+        Warn(out, "units-likely-inches", out.insUnits ? "$INSUNITS 0" : "no $INSUNITS");
     if (holdings.PaperSpaceRead())
         Warn(out, "paper-space", std::to_string(holdings.PaperSpaceRead()));
     if (out.importer == "dxf" && holdings.InsertsAskingMore())

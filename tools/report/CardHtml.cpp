@@ -3,6 +3,7 @@
 
 #include "HtmlText.h"
 #include "Problems.h"
+#include "Reasons.h"
 
 namespace
 {
@@ -94,7 +95,8 @@ void WriteCounts(std::ostream& out, const Card& card)
 
 void WriteExplain(std::ostream& out, const json& explain)
 {
-    if (explain.contains("stoppedAt") && explain["stoppedAt"].is_object())
+    if (explain.contains("stoppedAt") && explain["stoppedAt"].is_object() &&
+        !ReadToItsEnd(explain["stoppedAt"].value("code", "")))
         out << "<p class=\"stopped-at\">Reading stopped at line "
             << Html(explain["stoppedAt"].value("line", json())) << ": "
             << Html(explain["stoppedAt"].value("reason", "")) << "</p>\n";

@@ -119,8 +119,6 @@ std::string ResultInWords(const Card& card)
         return "the importer could not open the file";
     if (outcome != "read")
         return card.value("failure", "the import did not finish");
-    if (card.value("importer", "") == "plt")
-        return "read (the plotter reader answers 0 whenever it has read its file)";
     return ReadToEnd(card) ? "read to its end"
                            : "stopped early: the file ends or breaks off before its end marker";
 }

@@ -40,6 +40,24 @@ std::string Stem(size_t index, const std::string& path)
     return std::to_string(index + 1) + "-" + name;
 }
 
+// Removes what an earlier report left in the folder: the files named as Stem names them (a
+// picture, a JSON), so that no picture of a drawing no longer on the page stays; anything else a
+// person put there is left alone.
+void RemoveEarlierFiles(const fs::path& folder)
+{
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
+    {
+        const std::string name = entry.path().filename().string();
+        const size_t dash = name.find('-');
+        const bool numbered = dash != 0 && dash != std::string::npos &&
+                              name.find_first_not_of("0123456789") == dash;
+        const std::string extension = entry.path().extension().string();
+        if (numbered && entry.is_regular_file(error) && (extension == ".svg" || extension == ".json"))
+            fs::remove(entry.path(), error);
+    }
+}
+
 std::string ImporterOf(const std::string& path, const ReportOptions& options)
 {
     return options.importer.empty() ? ImporterForPath(path) : options.importer;
@@ -132,6 +150,7 @@ int WriteReport(const DrawingList& drawings, const ReportOptions& options)
                   << "\n";
         return 1;
     }
+    RemoveEarlierFiles(FilesFolderOf(options.page));
     const std::vector<std::string>& files = drawings.files;
     std::vector<Card> cards(files.size());
     int status = 0;
