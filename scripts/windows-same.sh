@@ -4,7 +4,8 @@
 # the platform rules in docs/windows.md; the census must account for every entity on Windows
 # too. Prints the count of files per rule; fails on any unexplained difference.
 #   scripts/windows-same.sh [LINUX_RIVEZ [WINDOWS_RIVEZ_EXE]]
-# The corpus is $RIVEZ_CORPUS, else ../shared/corpus beside the source tree.
+# The corpus is $RIVEZ_CORPUS, else ../shared/corpus beside the source tree; without one the
+# script skips, or fails when RIVEZ_REQUIRE_CORPUS=1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 linux=$(realpath "${1:-$root/build/release/tools/rivez/rivez}")
@@ -12,6 +13,7 @@ windows=$(realpath "${2:-$root/build/windows/bin/rivez.exe}")
 corpus=${RIVEZ_CORPUS:-$root/../shared/corpus}
 if [ ! -d "$corpus/dxf" ] && [ ! -d "$corpus/plt" ]; then
   echo "windows-same: skipped, no corpus at $corpus (set RIVEZ_CORPUS)"
+  [ "${RIVEZ_REQUIRE_CORPUS:-}" != 1 ] || exit 1 # CI requires one
   exit 0
 fi
 corpus=$(cd "$corpus" && pwd)
