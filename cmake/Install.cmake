@@ -1,6 +1,10 @@
 include(CMakePackageConfigHelpers)
 
-install(TARGETS rivezozer shape rivezozer_platform EXPORT RIVEzozerTargets
+set(installed_targets rivezozer shape rivezozer_platform)
+if(WIN32) # the DLL, its import library and the framework's DLL it registers with
+  list(APPEND installed_targets rivezozer_module rivezozer_framework)
+endif()
+install(TARGETS ${installed_targets} EXPORT RIVEzozerTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -3,7 +3,7 @@
 #include "platform/Afx.h"
 #include "shape/Shape.h"
 
-class CKVDieDxf
+class RIVEZOZER_API CKVDieDxf
 {
 public:
     CKVDieDxf();

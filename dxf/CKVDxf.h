@@ -3,7 +3,7 @@
 #include "platform/Afx.h"
 #include "shape/Shape.h"
 
-class CKVDxf
+class RIVEZOZER_API CKVDxf
 {
   public:
     CKVDxf();

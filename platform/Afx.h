@@ -5,6 +5,7 @@
 #include "CPoint.h"
 #include "CRect.h"
 #include "CString.h"
+#include "Export.h"
 #include "CStringArray.h"
 #include "WinCrt.h"
 #include "WinTypes.h"

@@ -4,6 +4,9 @@
 // Text files are read as bytes: a valid UTF-8 sequence becomes its code point, any other byte
 // the code point of the same value, so reading never fails on any byte. A CR directly before
 // an LF is read as one LF (text mode); nothing else is translated.
+#ifdef _WIN32
+#include "WinCrtWindows.h"
+#else
 #include <clocale>
 #include <cstdio>
 #include <cwchar>
@@ -80,3 +83,4 @@ inline unsigned int RvzGetWideChar(FILE* stream)
 int _wtoi(const wchar_t* str);
 // Longest decimal prefix (sign, digits, locale decimal point, exponent), correctly rounded.
 double _wtof(const wchar_t* str);
+#endif

@@ -4,7 +4,7 @@
 #include "platform/Afx.h"
 #include "shape/Shape.h"
 
-class CKVPlt
+class RIVEZOZER_API CKVPlt
 {
   public:
     CKVPlt();

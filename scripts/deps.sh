@@ -11,10 +11,12 @@ RIVEZ_TEST_PACKAGES=(clang libclang-rt-14-dev libgtest-dev libbenchmark-dev libr
 # The Python module (tools/python): its build, tests, Dask example and benchmark peer.
 RIVEZ_TEST_PACKAGES+=(python3-dev python3-pybind11 python3-numpy python3-pytest python3-dask
   python3-pandas python3-setuptools python3-pip python3-venv python3-ezdxf)
+# The Windows cross build and its tests under Wine.
+RIVEZ_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 googletest)
 
 wanted=("${RIVEZ_DEMO_PACKAGES[@]}")
 if [ "${1:-}" != demo ]; then
-  wanted+=("${RIVEZ_TEST_PACKAGES[@]}")
+  wanted+=("${RIVEZ_TEST_PACKAGES[@]}" "${RIVEZ_WINDOWS_PACKAGES[@]}")
 fi
 missing=()
 for pkg in "${wanted[@]}"; do

@@ -2,7 +2,7 @@
 // A named group of shapes, such as a block; it owns its children.
 #include "shape/CShape.h"
 
-class CBodyShape : public CObject, public CWorldTransforms
+class RIVEZOZER_API CBodyShape : public CObject, public CWorldTransforms
 {
   public:
     CBodyShape() = default;

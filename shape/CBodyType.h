@@ -1,9 +1,10 @@
 #pragma once
 // A piece type of the nesting part of the host. Here: its two nesting angles in degrees,
 // packed into one double as (multiple angle, whole) * 1000 + single angle.
+#include "platform/Export.h"
 #include "shape/IntArithmetic.h"
 
-class CBodyType
+class RIVEZOZER_API CBodyType
 {
   public:
     double GetSingleAngle() { return m_dAngleCode - Truncate(m_dAngleCode / 1000.0) * 1000.0; }

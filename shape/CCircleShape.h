@@ -3,7 +3,7 @@
 #include "shape/CShape.h"
 #include "shape/Geometry.h"
 
-class CCircleShape : public CShape
+class RIVEZOZER_API CCircleShape : public CShape
 {
   public:
     // m_rcBound of an arc encloses the arc itself: its end points and the axis points it passes.

@@ -6,7 +6,7 @@
 #include "shape/Geometry.h"
 #include "shape/PolyData.h"
 
-class CEllipseShape : public CShape
+class RIVEZOZER_API CEllipseShape : public CShape
 {
   public:
     void Recalc() override;

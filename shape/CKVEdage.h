@@ -2,7 +2,9 @@
 // Tests on the edges of a polygon.
 #include <cmath>
 
-class CKVEdage
+#include "platform/Export.h"
+
+class RIVEZOZER_API CKVEdage
 {
   public:
     // 1 when dValue lies between the two ends, or within 0.001 of either, else 0.

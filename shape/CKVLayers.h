@@ -1,7 +1,8 @@
 #pragma once
 // The host's layer collection, as far as the importers read it: six scale factors.
+#include "platform/Export.h"
 
-class CKVLayers
+class RIVEZOZER_API CKVLayers
 {
   public:
     CKVLayers() = default;

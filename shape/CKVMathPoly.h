@@ -1,8 +1,9 @@
 #pragma once
 // Tests on the corners of a polygon.
+#include "platform/Export.h"
 #include "shape/Geometry.h"
 
-class CKVMathPoly
+class RIVEZOZER_API CKVMathPoly
 {
   public:
     // 1 when dAngle2 lies in the half turn from dAngle1 - pi up to dAngle1, widened by 1e-05

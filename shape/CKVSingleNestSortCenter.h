@@ -1,7 +1,8 @@
 #pragma once
 // A record of the single nesting: a piece with its place and the key it is sorted by.
+#include "platform/Export.h"
 
-class CKVSingleNestSortCenter
+class RIVEZOZER_API CKVSingleNestSortCenter
 {
   public:
     CKVSingleNestSortCenter() = default;

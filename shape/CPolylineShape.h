@@ -2,7 +2,7 @@
 // A run of points, open or closed.
 #include "shape/CShape.h"
 
-class CPolylineShape : public CShape
+class RIVEZOZER_API CPolylineShape : public CShape
 {
   public:
     CPolylineShape() = default;

@@ -3,7 +3,7 @@
 #include "platform/Afx.h"
 #include "shape/WorldTransforms.h"
 
-class CShape : public CObject, public CWorldTransforms
+class RIVEZOZER_API CShape : public CObject, public CWorldTransforms
 {
   public:
     CShape() = default;

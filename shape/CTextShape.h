@@ -2,7 +2,7 @@
 // A line of text at an insertion point.
 #include "shape/CShape.h"
 
-class CTextShape : public CShape
+class RIVEZOZER_API CTextShape : public CShape
 {
   public:
     // m_rcBound encloses the insertion point and the turned box of height by estimated width.

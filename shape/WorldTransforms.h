@@ -5,9 +5,10 @@
 // are formed before the division. A scale of 0 is not guarded.
 #include "platform/CPoint.h"
 #include "platform/CRect.h"
+#include "platform/Export.h"
 #include "shape/IntArithmetic.h"
 
-class CWorldTransforms
+class RIVEZOZER_API CWorldTransforms
 {
   public:
     CPoint W2C(double dX, double dY, double dScale, CPoint ptOrg)

@@ -150,6 +150,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, CensusRule, testing::ValuesIn(Cases()),
 
 TEST(CensusLocale, WarnsOfADecimalComma)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows takes the user's locale from the system, not from LC_ALL; the "
+                    "decimal comma of German_Germany.1252 is read in the platform tests";
+#else
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "the locale de_DE.UTF-8 is not installed (scripts/deps.sh installs it)";
     std::setlocale(LC_ALL, "C");
@@ -160,6 +164,7 @@ TEST(CensusLocale, WarnsOfADecimalComma)
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(WarningCodes(e), "decimal-comma-locale");
     EXPECT_NE(e.warnings[0].text.find("de_DE.UTF-8"), std::string::npos);
+#endif
 }
 } // namespace
 

@@ -6,7 +6,13 @@
 #include <regex>
 
 #include <nlohmann/json.hpp>
+#ifdef _WIN32
+// Windows' system() answers with the program's exit status itself.
+#define WIFEXITED(status) true
+#define WEXITSTATUS(status) (status)
+#else
 #include <sys/wait.h>
+#endif
 
 #include "support/TempFile.h"
 

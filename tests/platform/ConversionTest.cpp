@@ -31,6 +31,9 @@ TEST(Conversions, TakeTheDecimalPrefixOnlyAndIntegersSaturate)
 // exponent: wherever the exact shortcut is taken, it must give the bits strtod gives.
 TEST(Conversions, RealGivesTheBitsOfStrtodForGeneratedNumbers)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "_wtof is the C runtime's own on Windows, with no shortcut of its own to check";
+#endif
     std::mt19937 rng(20261206);
     std::string text;
     auto part = [&](const char* lead)
@@ -55,7 +58,8 @@ TEST(Conversions, RealGivesTheBitsOfStrtodForGeneratedNumbers)
 
 TEST(Conversions, RealFollowsTheDecimalPointOfTheCurrentLocale)
 {
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") &&
+        !std::setlocale(LC_NUMERIC, "German_Germany.1252"))
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     EXPECT_EQ(_wtof(L"1,5"), 1.5);
     EXPECT_EQ(_wtof(L"1.5"), 1.0);

@@ -26,10 +26,13 @@ TEST(WideRead, LineReadTranslatesCrLfDecodesUtf8AndSplitsAtTheBuffer)
         {"ab\r\ncd\r", 4, {L"ab\n", L"cd\r"}}, // a CR LF at the limit is still one character
         {std::string("ab\0cd\n", 6), 64, {std::wstring(L"ab\0cd\n", 6)}},
         {"", 64, {}},
+#ifndef _WIN32 // Windows decodes by the locale's code page instead (WindowsCrtTest)
         // U+00E9, U+20AC, U+1F600, then what is no UTF-8 comes byte by byte: a lone 0xE9, a
         // truncated sequence, an overlong form and a surrogate.
         {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xE9x\xE2\x82y\xC0\xAF\xED\xA0\x80", 64,
-         {L"\u00E9\u20AC\U0001F600\u00E9x\u00E2\u0082y\u00C0\u00AF\u00ED\u00A0\u0080"}}};
+         {L"\u00E9\u20AC\U0001F600\u00E9x\u00E2\u0082y\u00C0\u00AF\u00ED\u00A0\u0080"}},
+#endif
+    };
     for (const auto& [bytes, size, expected] : cases)
     {
         TempFile file(bytes, "_\xC3\xA9.txt"); // a name that is not ASCII, widened from UTF-8

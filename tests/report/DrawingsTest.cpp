@@ -21,7 +21,8 @@ class DrawingFolder : public ::testing::Test
             std::ofstream(root / name) << "x";
     }
     void TearDown() override { fs::remove_all(root); }
-    std::string At(const char* name) const { return (root / name).string(); }
+    // The path as the walk gives it, with the separator of the system.
+    std::string At(const char* name) const { return (root / fs::path(name).make_preferred()).string(); }
 
     fs::path root;
 };

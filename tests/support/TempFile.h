@@ -1,7 +1,7 @@
 #pragma once
 // Writes inline text to a file in a temporary directory and removes it again.
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include <unistd.h>
@@ -15,9 +15,7 @@ public:
         m_path = std::filesystem::temp_directory_path() /
                  ("rivez_test_" + std::to_string(::getpid()) + "_" + std::to_string(++counter) +
                   extension);
-        FILE* f = std::fopen(m_path.c_str(), "wb");
-        std::fwrite(content.data(), 1, content.size(), f);
-        std::fclose(f);
+        std::ofstream(m_path, std::ios::binary) << content;
     }
     ~TempFile() { std::filesystem::remove(m_path); }
     TempFile(const TempFile&) = delete;

@@ -34,7 +34,14 @@ CString WideFromUtf8(const std::string& text)
     {
         unsigned int cp = 0;
         int length = DecodeSequence(s + i, text.size() - i, cp);
-        out += static_cast<wchar_t>(length ? cp : s[i]);
+        if (!length)
+            cp = s[i];
+        if (sizeof(wchar_t) == 2 && cp > 0xFFFF) // UTF-16: a surrogate pair
+        {
+            out += static_cast<wchar_t>(0xD7C0 + (cp >> 10));
+            cp = 0xDC00 + (cp & 0x3FF);
+        }
+        out += static_cast<wchar_t>(cp);
         i += length ? static_cast<size_t>(length) : 1;
     }
     return CString(std::move(out));

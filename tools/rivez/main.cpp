@@ -22,6 +22,7 @@
 #include "Report.h"
 #include "Summary.h"
 #include "Svg.h"
+#include "platform/StandardOutput.h"
 
 namespace
 {
@@ -106,6 +107,7 @@ Options Parse(int argc, char** argv)
     Options options;
     CLI::App app{"Reads drawings with the RIVEzozer importers and shows the shapes they make.",
                  "rivez"};
+    app.allow_windows_style_options(false); // a path may begin with "/" on Windows too
     std::string dxfScale, pltScale, pltScale2;
     app.set_version_flag("--version", kVersion);
     app.add_option("--importer", options.importer,
@@ -337,6 +339,7 @@ int Run(const Options& options)
 
 int main(int argc, char** argv)
 {
+    RvzBinaryStandardOutput();
     try
     {
         return Run(Parse(argc, argv));

@@ -1,0 +1,20 @@
+#include "WinCrt.h"
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+std::string RvzUtf8FromWide(const wchar_t* text)
+{
+    const int units = static_cast<int>(std::wcslen(text));
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, units, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, units, &bytes[0], size, nullptr, nullptr);
+    return bytes;
+}
+
+int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream)
+{
+    if (!buffer || !stream || n <= 0 || !fgetws(buffer, n, stream))
+        return -1;
+    return static_cast<int>(std::wcslen(buffer));
+}
