@@ -18,3 +18,11 @@ int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream)
         return -1;
     return static_cast<int>(std::wcslen(buffer));
 }
+
+int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code)
+{
+    if (RvzReadWideLine(buffer, n, stream) < 0)
+        return -1;
+    code = _wtoi(buffer);
+    return RvzReadWideLine(buffer, n, stream);
+}

@@ -31,3 +31,13 @@ inline void RvzSkipBufferedBytes(FILE*, size_t) {}
 // Line read with fgetws, giving the length of the text stored (as wcslen counts), or -1 at end
 // of file or without a stream.
 int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream);
+
+// A code line and a value line, as two RvzReadWideLine calls: code = _wtoi of the first, the
+// second into buffer; its length, or -1 when either line cannot be read.
+int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code);
+// Nothing of a pair can be taken from the runtime's buffer at once: every pair is read the
+// general way.
+inline int RvzTakePlainPair(FILE*, wchar_t*, int, int&)
+{
+    return -1;
+}

@@ -7,9 +7,7 @@
 
 #include <geos_c.h>
 
-#include "Contours.h"
-
-using Path = std::vector<ContourPoint>;
+#include "Path.h"
 
 class Geos
 {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "Geos.h"
 #include "Parts.h"
 
 struct RingSource

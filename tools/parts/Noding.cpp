@@ -4,6 +4,7 @@
 #include <numeric>
 #include <unordered_map>
 
+#include "Geos.h"
 #include "NearPoints.h"
 
 namespace

@@ -10,6 +10,8 @@
 
 #include "Joining.h"
 
+class Geos;
+
 struct NodedRing
 {
     std::vector<int> strokes; // the strokes along it

@@ -135,20 +135,9 @@ class Builder
 };
 } // namespace
 
-size_t PartsReport::Holes() const
+bool PartsAvailable()
 {
-    size_t holes = 0;
-    for (const Part& part : parts)
-        holes += part.holes.size();
-    return holes;
-}
-
-size_t PartsReport::Marks() const
-{
-    size_t marks = 0;
-    for (const Part& part : parts)
-        marks += part.marks.size();
-    return marks;
+    return true;
 }
 
 PartsReport BuildParts(const Import& import, const PartsOptions& options)

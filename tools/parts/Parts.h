@@ -64,6 +64,10 @@ struct PartsReport
     size_t Marks() const;
 };
 
+// False in a build without GEOS (the Windows cross build), where BuildParts gives no parts and
+// lists one "no-geometry-library" problem instead.
+bool PartsAvailable();
+
 PartsReport BuildParts(const Import& import, const PartsOptions& options = {});
 
 // The contract of docs/parts-json.md; without points, the rings carry no "points".

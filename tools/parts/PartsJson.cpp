@@ -31,6 +31,22 @@ std::string Counted(size_t count, const char* one, const char* many)
 }
 } // namespace
 
+size_t PartsReport::Holes() const
+{
+    size_t holes = 0;
+    for (const Part& part : parts)
+        holes += part.holes.size();
+    return holes;
+}
+
+size_t PartsReport::Marks() const
+{
+    size_t marks = 0;
+    for (const Part& part : parts)
+        marks += part.marks.size();
+    return marks;
+}
+
 json PartsJson(const PartsReport& report, bool withPoints)
 {
     json parts = json::array();

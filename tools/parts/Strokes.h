@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "Geos.h"
+#include "Path.h"
 #include "Import.h"
 #include "Pieces.h" // Distance
 

@@ -64,6 +64,8 @@ constexpr std::size_t kSummaryPartsShapeLimit = 10000;
 std::string SummaryPartsLine(const std::string& path, const Import& import,
                              const PartsOptions& options)
 {
+    if (!PartsAvailable())
+        return "not built: this build of rivez has no GEOS";
     const std::size_t shapes = import.shapes.size() + import.inserts.size();
     if (shapes <= kSummaryPartsShapeLimit)
         return PartsLine(BuildParts(import, options));

@@ -93,6 +93,8 @@ void Validate(const Options& options)
         if (options.settings.dxfSteps && importer != "dxf")
             throw UsageError{"--dxf-steps works with the dxf importer only"};
     }
+    if ((options.format == "parts" || options.parts) && !PartsAvailable())
+        throw UsageError{"parts need GEOS, which this build of rivez lacks"};
     if (options.format == "svg" && options.files.size() > 1 && options.output.empty())
         throw UsageError{"several FILEs make several pictures: give -o DIR for an SVG file each"};
     if (options.format == "html" && options.output.empty())
