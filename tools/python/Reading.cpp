@@ -58,5 +58,6 @@ std::optional<nlohmann::ordered_json> ExplainDrawing(const std::string& importer
             return std::nullopt;
         explanation = Explain(path, importer, settings, import);
     }
-    return ExplanationWithContoursJson(*explanation, CheckContours(import, gapTolerance));
+    return ExplanationWithContoursJson(*explanation, CheckContours(import, gapTolerance),
+                                       BuildParts(import, PartsOptions{gapTolerance, std::nullopt}));
 }
