@@ -54,3 +54,18 @@ TEST(PartsCommandLine, OptionsAreChecked)
     const json chord = json::parse(Rivez("--format parts --chord-tolerance 0.5 " + kGasket).out);
     EXPECT_EQ(chord["chordTolerance"], 0.5);
 }
+
+TEST(PartsCommandLine, SummaryOfALargeDrawingNamesTheCommandInsteadOfBuildingParts)
+{
+    std::string dxf = "0\nSECTION\n2\nENTITIES\n";
+    for (int i = 0; i <= 10000; ++i)
+        dxf += "0\nLINE\n8\n0\n10\n" + std::to_string(i) + "\n20\n0\n11\n" + std::to_string(i) +
+               "\n21\n1\n";
+    dxf += "0\nENDSEC\n0\nEOF\n";
+    const TempFile drawing(dxf);
+    const std::string summary = Rivez(drawing.Path().string()).out;
+    EXPECT_NE(summary.find("\n  parts: not built for 10001 shapes; rivez --format parts " +
+                           drawing.Path().string() + " builds them\n"),
+              std::string::npos)
+        << summary;
+}
