@@ -101,10 +101,11 @@ TEST(WideRead, PairReadGivesWhatTwoLineReadsGive)
 {
     const char* pieces[] = {"  10\n", "1234.567890\n", "-5\r\n", "LINE\r\n", "\n", " \n",
                             "+3\n", "12345678901\n", "7 \n", "a\rb\n", "\xC3\xA9t\n",
-                            "-2147483649\n", "0\n"};
+                            "-2147483649\n", "0\n", "\t5\n", "                 1\n", "-0\r\n"};
+    const unsigned count = sizeof pieces / sizeof pieces[0];
     std::string text;
     for (unsigned i = 0; text.size() < 150000; ++i)
-        text += pieces[i % 13] + std::string(i % 11 == 0 ? i % 300 : i % 7, 'k') +
+        text += pieces[i % count] + std::string(i % 11 == 0 ? i % 300 : i % 7, 'k') +
                 std::string(i % 17 ? 0 : 1, '\0') + (i % 3 ? "\n" : "");
     TempFile file(text, ".txt");
     for (int size : {2, 6, 255, 2048})
