@@ -125,10 +125,9 @@ constexpr size_t kShortPairRoom = kWindow + 2;
 struct WindowMarks
 {
     std::uint32_t lineFeeds = 0;
-    std::uint32_t carriageReturns = 0;
-    std::uint32_t neverPlain = 0; // NUL or above ASCII
-    std::uint32_t spaces = 0;     // of the first half only, where a short code line stands
-    std::uint32_t digits = 0;     // the same
+    std::uint32_t odd = 0;    // NUL, CR or above ASCII
+    std::uint32_t spaces = 0; // of the first half only, where a short code line stands
+    std::uint32_t digits = 0; // the same
 };
 
 std::uint32_t Marked(__m128i bytes, char c)
@@ -136,26 +135,39 @@ std::uint32_t Marked(__m128i bytes, char c)
     return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
 }
 
-// The high bit of a byte above ASCII, or all bits of a NUL.
-std::uint32_t NeverPlain(__m128i bytes)
+// The high bit of a byte above ASCII, or all bits of a NUL or a CR.
+std::uint32_t Odd(__m128i bytes)
 {
-    return static_cast<std::uint32_t>(
-        _mm_movemask_epi8(_mm_or_si128(bytes, _mm_cmpeq_epi8(bytes, _mm_setzero_si128()))));
+    const __m128i nulOrCr = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()),
+                                         _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(bytes, nulOrCr)));
+}
+
+const __m128i* Half(const unsigned char* p, int half)
+{
+    return reinterpret_cast<const __m128i*>(p + 16 * half);
 }
 
 WindowMarks MarkWindow(const unsigned char* p)
 {
-    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+    const __m128i low = _mm_loadu_si128(Half(p, 0)), high = _mm_loadu_si128(Half(p, 1));
     const __m128i fromZero = _mm_sub_epi8(low, _mm_set1_epi8('0'));
     WindowMarks marks;
     marks.lineFeeds = Marked(low, '\n') | Marked(high, '\n') << 16;
-    marks.carriageReturns = Marked(low, '\r') | Marked(high, '\r') << 16;
-    marks.neverPlain = NeverPlain(low) | NeverPlain(high) << 16;
+    marks.odd = Odd(low) | Odd(high) << 16;
     marks.spaces = Marked(low, ' ');
     marks.digits = static_cast<std::uint32_t>(_mm_movemask_epi8(
         _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero)));
     return marks;
+}
+
+// The CRs of the window that stand directly before an LF, where the text mode reads both as
+// one LF; looked for only when a window holds an odd byte.
+std::uint32_t CrBeforeFeed(const unsigned char* p, std::uint32_t lineFeeds)
+{
+    const std::uint32_t crs = Marked(_mm_loadu_si128(Half(p, 0)), '\r') |
+                              Marked(_mm_loadu_si128(Half(p, 1)), '\r') << 16;
+    return crs & (lineFeeds >> 1);
 }
 
 // Sixteen bytes widened into sixteen characters at out.
@@ -183,18 +195,24 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
     if (valueFeeds == 0)
         return -1;
     const int codeFeed = __builtin_ctz(feeds), valueFeed = __builtin_ctz(valueFeeds);
-    // A CR counts only directly before an LF, where the text mode reads both as one LF.
-    const std::uint32_t crBeforeFeed = marks.carriageReturns & (feeds >> 1);
-    const std::uint32_t odd = marks.neverPlain | (marks.carriageReturns ^ crBeforeFeed);
-    if (codeFeed >= 16 || (odd & ((1u << valueFeed) - 1)) != 0)
+    const std::uint32_t before = (1u << valueFeed) - 1;
+    std::uint32_t textEnds = feeds;
+    if ((marks.odd & before) != 0)
+    {
+        const std::uint32_t crs = CrBeforeFeed(bytes, feeds);
+        if (((marks.odd ^ crs) & before) != 0)
+            return -1;
+        textEnds |= crs;
+    }
+    if (codeFeed >= 16)
         return -1;
-    const std::uint32_t textEnds = feeds | crBeforeFeed;
     const int codeText = __builtin_ctz(textEnds);
     const int valueStart = codeFeed + 1;
     const int valueText = __builtin_ctz(textEnds >> valueStart) + valueStart;
     // The code line: blanks, an optional minus, then one to ten digits up to its end.
     const int blanks = __builtin_ctz(~marks.spaces);
-    const int first = blanks + (bytes[blanks] == '-');
+    const bool negative = bytes[blanks] == '-';
+    const int first = blanks + negative;
     const int width = codeText - first;
     const std::uint32_t digitRun = (1u << width) - 1;
     if (width < 1 || width > 10 || ((marks.digits >> first) & digitRun) != digitRun)
@@ -202,10 +220,10 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
     long long value = 0;
     for (int i = first; i < codeText; ++i)
         value = value * 10 + (bytes[i] - '0');
-    if (first > blanks)
-        code = value > INT_MAX ? INT_MIN : static_cast<int>(-value);
+    if (value > INT_MAX)
+        code = negative ? INT_MIN : INT_MAX;
     else
-        code = value > INT_MAX ? INT_MAX : static_cast<int>(value);
+        code = static_cast<int>(negative ? -value : value);
     const int length = valueText - valueStart;
     for (int done = 0; done < length; done += 16)
         WidenSixteen(bytes + valueStart + done, buffer + done);
@@ -216,16 +234,35 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
 }
 #endif
 
+// Any other pair of plain lines whole within the buffer: the code is read from its bytes and
+// only the value line is widened. Out of line, as few pairs come here.
+__attribute__((noinline)) int TakeOtherPlainPair(FILE* stream, wchar_t* buffer, size_t room,
+                                                 int& code)
+{
+    size_t avail = 0;
+    const unsigned char* bytes = RvzBufferedBytes(stream, avail);
+    const unsigned char* end = bytes + avail;
+    int plainCode = 0;
+    const unsigned char* value = avail > 0 ? PlainCodeLine(bytes, end, room, plainCode) : nullptr;
+    const unsigned char* next = nullptr;
+    const int length = value ? PlainValueLine(value, end, room, buffer, next) : -1;
+    if (length < 0)
+        return -1;
+    code = plainCode;
+    RvzSkipBufferedBytes(stream, static_cast<size_t>(next - bytes));
+    return length;
+}
+
 } // namespace
 
 int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
 {
     if (!buffer || !stream || n <= 0)
         return -1;
-    size_t avail = 0;
-    const unsigned char* bytes = RvzBufferedBytes(stream, avail);
     const size_t room = static_cast<size_t>(n) - 1;
 #ifdef RVZ_HAVE_SSE2
+    size_t avail = 0;
+    const unsigned char* bytes = RvzBufferedBytes(stream, avail);
     if (avail >= kShortPairBytes && room >= kShortPairRoom)
     {
         size_t taken = 0;
@@ -237,15 +274,5 @@ int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
         }
     }
 #endif
-    // The code is read from its bytes and only the value line is widened.
-    const unsigned char* end = bytes + avail;
-    int plainCode = 0;
-    const unsigned char* value = avail > 0 ? PlainCodeLine(bytes, end, room, plainCode) : nullptr;
-    const unsigned char* next = nullptr;
-    const int length = value ? PlainValueLine(value, end, room, buffer, next) : -1;
-    if (length < 0)
-        return -1;
-    code = plainCode;
-    RvzSkipBufferedBytes(stream, static_cast<size_t>(next - bytes));
-    return length;
+    return TakeOtherPlainPair(stream, buffer, room, code);
 }
