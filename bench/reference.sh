@@ -61,25 +61,26 @@ for ((r = 0; r < repeat; ++r)); do
   done
 done
 
-echo "Medians of $repeat interleaved runs (wall seconds, whole processes)"
-echo
-echo "| drawing | MB | importer | import alone | floor+out (HPGL: floor) | import / floor | \`rivez FILE\` | rivez / import |"
-echo "| --- | --: | --- | --: | --: | --: | --: | --: |"
-for row in "${rows[@]}"; do
-  read -r kind mb importer points <<<"$row"
-  awk -v k="$kind" -v mb="$mb" -v i="$importer" -v f="$(median "$kind-$mb-floor")" \
-    -v t="$(median "$kind-$mb-import")" -v s="$(median "$kind-$mb-rivez")" 'BEGIN {
+# table TITLE HEAD RULE ROW: a table with a line per drawing; ROW is awk that prints it from k, mb
+# and i (drawing, MB, importer) and the medians f, t, s (floor, import, rivez; wall seconds), rss
+# and held (the import's peak RSS and the shapes it held, MB).
+table() {
+  printf '%s\n\n%s\n%s\n' "$1" "$2" "$3"
+  for row in "${rows[@]}"; do
+    read -r kind mb importer points <<<"$row"
+    local label=$kind-$mb
+    awk -v k="$kind" -v mb="$mb" -v i="$importer" -v f="$(median "$label-floor")" \
+      -v t="$(median "$label-import")" -v s="$(median "$label-rivez")" \
+      -v rss="$(median "$label-import" 3)" -v held="$(median "$label-import" 4)" "BEGIN { $4 }"
+  done
+}
+table "Medians of $repeat interleaved runs (wall seconds, whole processes)" \
+  "| drawing | MB | importer | import alone | floor+out (HPGL: floor) | import / floor | \`rivez FILE\` | rivez / import |" \
+  "| --- | --: | --- | --: | --: | --: | --: | --: |" '
     rivez = s == "" ? "| - | -" : sprintf("| %.3f s | %.2f", s, s / t)
-    printf "| %s | %s | %s | %.3f s | %.3f s | %.2f %s |\n", k, mb, i, t, f, t / f, rivez }'
-done
+    printf "| %s | %s | %s | %.3f s | %.3f s | %.2f %s |\n", k, mb, i, t, f, t / f, rivez'
 echo
-echo "How the import grows (the same runs)"
-echo
-echo "| drawing | MB | import per MB | peak RSS | shapes held | RSS beyond the shapes |"
-echo "| --- | --: | --: | --: | --: | --: |"
-for row in "${rows[@]}"; do
-  read -r kind mb importer points <<<"$row"
-  awk -v k="$kind" -v mb="$mb" -v t="$(median "$kind-$mb-import")" -v rss="$(median "$kind-$mb-import" 3)" \
-    -v held="$(median "$kind-$mb-import" 4)" 'BEGIN {
-    printf "| %s | %s | %.2f ms | %.1f MB | %.1f MB | %.1f MB |\n", k, mb, 1000 * t / mb, rss, held, rss - held }'
-done
+table "How the import grows (the same runs)" \
+  "| drawing | MB | import per MB | peak RSS | shapes held | RSS beyond the shapes |" \
+  "| --- | --: | --: | --: | --: | --: |" '
+    printf "| %s | %s | %.2f ms | %.1f MB | %.1f MB | %.1f MB |\n", k, mb, 1000 * t / mb, rss, held, rss - held'
