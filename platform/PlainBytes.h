@@ -11,4 +11,6 @@ struct PlainBytes
             plain[b] = b != '\r' && b != '\n';
     }
 };
-inline constexpr PlainBytes kPlainBytes;
+// Internal to each file that uses it: an inline variable would be a unique symbol, which keeps
+// the module from unloading.
+constexpr PlainBytes kPlainBytes;
