@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Arc.h"
+#include "ShapeKind.h"
 
 namespace
 {
@@ -36,8 +37,8 @@ class Collector
     void AddInsertChildren(const CObject& insert)
     {
         m_list.firstInsertPiece.push_back(m_next);
-        if (const auto* body = dynamic_cast<const CBodyShape*>(&insert))
-            AddChildren(*body);
+        if (KindOf(insert) == ShapeKind::Body)
+            AddChildren(static_cast<const CBodyShape&>(insert));
     }
 
   private:
@@ -45,33 +46,47 @@ class Collector
     {
         for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
         {
-            if (const auto* inner = dynamic_cast<const CBodyShape*>(body.m_arrShape[i]))
-                AddChildren(*inner);
-            else if (body.m_arrShape[i])
-                AddObject(*body.m_arrShape[i], m_next++);
+            const CObject* child = body.m_arrShape[i];
+            if (child && KindOf(*child) == ShapeKind::Body)
+                AddChildren(static_cast<const CBodyShape&>(*child));
+            else if (child)
+                AddObject(*child, m_next++);
         }
     }
 
     void AddObject(const CObject& object, int number)
     {
-        if (const auto* body = dynamic_cast<const CBodyShape*>(&object))
-            for (INT_PTR i = 0; i < body->m_arrShape.GetSize(); ++i)
-            {
-                if (body->m_arrShape[i])
-                    AddObject(*body->m_arrShape[i], number);
-            }
-        else if (const auto* p = dynamic_cast<const CPolylineShape*>(&object))
-            AddPoints(number, p->m_pX, p->m_pY, p->m_nCount, p->m_bClose != 0);
-        else if (const auto* c = dynamic_cast<const CCircleShape*>(&object))
-            AddArc(number, *c);
-        else if (const auto* e = dynamic_cast<const CEllipseShape*>(&object))
+        switch (KindOf(object))
         {
-            CEllipseShape outline(*e); // GetPolyData is not const
+        case ShapeKind::Body:
+        {
+            const auto& body = static_cast<const CBodyShape&>(object);
+            for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
+                if (body.m_arrShape[i])
+                    AddObject(*body.m_arrShape[i], number);
+            break;
+        }
+        case ShapeKind::Polyline:
+        {
+            const auto& p = static_cast<const CPolylineShape&>(object);
+            AddPoints(number, p.m_pX, p.m_pY, p.m_nCount, p.m_bClose != 0);
+            break;
+        }
+        case ShapeKind::Circle:
+            AddArc(number, static_cast<const CCircleShape&>(object));
+            break;
+        case ShapeKind::Ellipse:
+        {
+            CEllipseShape outline(static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
             POLYDATA record;
             outline.GetPolyData(record);
             AddPoints(number, record.m_pX, record.m_pY, record.m_nCount, record.m_bClose != 0);
             delete[] record.m_pX;
             delete[] record.m_pY;
+            break;
+        }
+        default:
+            break;
         }
     }
 
