@@ -87,7 +87,7 @@ int DieWalk::LayerOf(const CString& name) const
     return m_colour7.count(name.str()) ? 1 : -1;
 }
 
-std::string DieWalk::LineTypeRule(int colour, int layer)
+std::string_view DieWalk::LineTypeRule(int colour, int layer)
 {
     if (colour == 1 || colour == 7)
         return "";

@@ -180,7 +180,7 @@ void DxfWalk::FinishCircle(bool layerAfterRadius)
     Finish(circle, layerAfterRadius ? "circle-layer-after-radius" : "no-layer-or-colour");
 }
 
-int DxfWalk::PassOver(const std::string& reason)
+int DxfWalk::PassOver(std::string_view reason)
 {
     if (m_s.Code() == 0)
         Finish(Begin(), reason);
@@ -274,7 +274,7 @@ int DxfWalk::ReadBlock()
     return 1;
 }
 
-std::string DxfWalk::LayerRule(bool hasLayer, const std::string& otherwise)
+std::string_view DxfWalk::LayerRule(bool hasLayer, std::string_view otherwise)
 {
     if (!hasLayer)
         return otherwise;
