@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "Pieces.h"
 
@@ -214,6 +215,40 @@ class PointTree
         return nearest;
     }
 
+    // Each point's nearest within the nearest distance found so far: once a close pair is
+    // known, most searches end at once. Distances are compared as NearestOthers gives them,
+    // after the square root, where squares a little apart may tie.
+    std::optional<ClosestPair> Closest() const
+    {
+        std::optional<ClosestPair> closest;
+        double bound = HUGE_VAL; // a square beyond it makes a longer distance
+        for (int at = 0; at < static_cast<int>(m_nodes.size()); ++at)
+        {
+            // Until a pair is found this is the search NearestOthers makes; after, one that
+            // takes a point at the bound too.
+            Best best{m_nodes[at].index};
+            if (closest)
+            {
+                best.index = std::numeric_limits<int>::max();
+                best.square = bound;
+            }
+            Search(m_nodes[at].point, 0, static_cast<int>(m_nodes.size()), true, best);
+            if (best.index < 0 || best.index == std::numeric_limits<int>::max())
+                continue;
+            const double distance = best.Result().second;
+            const int self = m_nodes[at].index;
+            if (closest && distance == closest->distance && self < closest->first)
+                closest = ClosestPair{self, best.index, distance};
+            else if (!closest || distance < closest->distance)
+            {
+                closest = ClosestPair{self, best.index, distance};
+                // The squares whose root is this distance differ by less than this share.
+                bound = best.square * (1 + 1e-15);
+            }
+        }
+        return closest;
+    }
+
   private:
     static constexpr int kLeaf = 8;
 
@@ -398,4 +433,12 @@ std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint
     if (grid.Spread())
         return grid.NearestOthers();
     return PointTree(grid.TakeNodes()).NearestOthers();
+}
+
+std::optional<ClosestPair> ClosestPairOf(const std::vector<ContourPoint>& points)
+{
+    std::vector<Node> nodes(points.size());
+    for (size_t i = 0; i < points.size(); ++i)
+        nodes[i] = {points[i], static_cast<int>(i)};
+    return PointTree(std::move(nodes)).Closest();
 }
