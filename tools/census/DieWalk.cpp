@@ -1,9 +1,11 @@
 #include "DieWalk.h"
 
+#include <string_view>
+
 namespace
 {
-const wchar_t* const kReaders[] = {L"LINE", L"POLYLINE", L"SPLINE",
-                                   L"LWPOLYLINE", L"ARC", L"CIRCLE"};
+constexpr std::wstring_view kReaders[] = {L"LINE",       L"POLYLINE", L"SPLINE",
+                                          L"LWPOLYLINE", L"ARC",      L"CIRCLE"};
 } // namespace
 
 bool DieWalk::Reads(const std::string& type)

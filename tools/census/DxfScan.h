@@ -45,7 +45,7 @@ class DxfScan
         m_h.Observe(m_s.Code(), m_s.Value());
         return true;
     }
-    bool Is(const wchar_t* keyword) const { return m_s.Is(keyword); }
+    bool Is(std::wstring_view keyword) const { return m_s.Is(keyword); }
 
     // The entity whose type is the current value; reading it may stop inside it.
     Entity Begin()

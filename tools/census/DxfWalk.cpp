@@ -11,9 +11,9 @@ namespace
 // The readers of the ENTITIES section; the first six are the ones a block definition uses.
 const std::string_view kReaders[] = {"LINE",    "POLYLINE", "SPLINE", "LWPOLYLINE", "CIRCLE",
                                      "ARC",     "ELLIPSE",  "INSERT", "IMAGE",      "TEXT"};
-const wchar_t* const kWideReaders[] = {L"LINE",    L"POLYLINE", L"SPLINE", L"LWPOLYLINE",
-                                       L"CIRCLE",  L"ARC",      L"ELLIPSE", L"INSERT",
-                                       L"IMAGE",   L"TEXT"};
+constexpr std::wstring_view kWideReaders[] = {L"LINE",   L"POLYLINE", L"SPLINE", L"LWPOLYLINE",
+                                              L"CIRCLE", L"ARC",      L"ELLIPSE", L"INSERT",
+                                              L"IMAGE",  L"TEXT"};
 const int kBlockReaders = 6;
 const int kAllReaders = 10;
 } // namespace

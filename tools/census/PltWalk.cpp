@@ -146,7 +146,8 @@ int PltWalk::Polyline(bool fromPen)
             break;
         m_drawState = 1;
         AddToChain();
-        points += PenPoints();
+        if (points < 2) // only whether the chain reaches two points matters
+            points += PenPoints();
     }
     if (points < 2)
         NoteChain("plt-pen-move");

@@ -6,22 +6,6 @@
 
 #include "ShapeKind.h"
 
-void Extent::Add(double x, double y)
-{
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return;
-    if (IsEmpty())
-    {
-        minX = maxX = x;
-        minY = maxY = y;
-        return;
-    }
-    minX = std::min(minX, x);
-    maxX = std::max(maxX, x);
-    minY = std::min(minY, y);
-    maxY = std::max(maxY, y);
-}
-
 void Extent::Add(const Extent& other)
 {
     if (!other.IsEmpty())
