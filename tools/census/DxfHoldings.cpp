@@ -27,6 +27,7 @@ DxfHoldings::DxfHoldings(const DxfHoldings& other, Explanation& explanation) : D
 {
     m_out = &explanation;
     m_holds = &explanation.holds;
+    m_typeCount = m_blockTypeCount = nullptr;
 }
 
 void DxfHoldings::Observe(int code, const CString& value)
@@ -110,18 +111,28 @@ void DxfHoldings::StartObject(const CString& value)
     if (!inEntities && !(m_section == Section::Blocks && m_inBlock))
         return;
     m_object = Object::Entity;
-    m_type = m_names->Of(value);
-    m_isInsert = m_type == "INSERT";
+    const std::string& type = m_names->Of(value);
+    if (type != m_type) // entities mostly follow others of their type
+    {
+        m_type = type;
+        m_isInsert = m_type == "INSERT";
+        m_typeRead = m_readsType(m_type);
+        m_typeCount = m_blockTypeCount = nullptr;
+    }
     m_inSection = inEntities;
     m_paperSpace = m_negativeZ = m_scaled = m_mirrored = m_arrayed = false;
     if (inEntities)
     {
-        ++m_holds->entities[m_type];
+        if (!m_typeCount)
+            m_typeCount = &m_holds->entities[m_type];
+        ++*m_typeCount;
         m_pairStartsEntity = true;
     }
     else
     {
-        ++m_holds->blockEntities[m_type];
+        if (!m_blockTypeCount)
+            m_blockTypeCount = &m_holds->blockEntities[m_type];
+        ++*m_blockTypeCount;
         m_blockHasInsert |= m_isInsert;
     }
 }
@@ -180,7 +191,7 @@ void DxfHoldings::EndEntity()
     }
     else if (m_object == Object::Entity)
     {
-        const bool read = m_readsType(m_type) && (m_inSection || m_type != "INSERT");
+        const bool read = m_typeRead && (m_inSection || !m_isInsert);
         if (m_inSection && m_paperSpace)
         {
             ++m_holds->paperSpace;

@@ -59,6 +59,9 @@ class DxfHoldings
     enum class Object { None, Entity, Layer } m_object = Object::None;
     std::string m_type;
     bool m_isInsert = false;
+    bool m_typeRead = false;                 // the importer reads the type
+    long long* m_typeCount = nullptr;        // its count in ENTITIES, once looked up
+    long long* m_blockTypeCount = nullptr;   // and in the blocks
     bool m_inSection = false;
     bool m_paperSpace = false;
     bool m_negativeZ = false;

@@ -36,7 +36,7 @@ std::string TypeNames::Of(std::string key)
     return key;
 }
 
-std::string TypeNames::Of(const CString& value)
+const std::string& TypeNames::Of(const CString& value)
 {
     if (value.str() != m_lastValue || m_lastName.empty())
     {

@@ -13,7 +13,8 @@
 class TypeNames
 {
   public:
-    std::string Of(const CString& value);
+    // Valid until the next call.
+    const std::string& Of(const CString& value);
 
   private:
     std::string Of(std::string key);
