@@ -22,7 +22,12 @@ inline void SetTrimmedValue(CString& value, const wchar_t* line, int count)
 // may already hold the new code.
 inline int ReadGroupPair(FILE* file, wchar_t* line, int size, int& code, CString& value)
 {
-    const int count = file ? RvzReadCodeAndLine(file, line, size, code) : -1;
+    if (!file)
+        return 0;
+    // Most pairs are taken whole from the stream's buffer; the rest are read line by line.
+    int count = RvzTakePlainPair(file, line, size, code);
+    if (count < 0)
+        count = RvzReadCodeAndLine(file, line, size, code);
     if (count < 0)
         return 0;
     SetTrimmedValue(value, line, count);

@@ -1,6 +1,7 @@
 #include "CString.h"
 
 #include <cstdarg>
+#include <cstring>
 #include <cwchar>
 #include <cwctype>
 #include <vector>
@@ -23,9 +24,19 @@ void CString::SetString(const wchar_t* pch, int nLength)
         m_str.assign(pch, length); // a part of this string itself
     else
     {
-        // Appending to the emptied string reuses its storage with fewer checks than assign.
+#ifdef __cpp_lib_string_resize_and_overwrite
+        // Written in place, with no call into the library while the storage suffices: the
+        // readers set a value for every pair of a file.
+        // The count given is not relied on: GCC 12's library passes the new capacity there
+        // when the string grows.
+        m_str.resize_and_overwrite(length, [pch, length](wchar_t* to, size_t) {
+            std::memcpy(to, pch, length * sizeof(wchar_t));
+            return length;
+        });
+#else
         m_str.clear();
         m_str.append(pch, length);
+#endif
     }
 }
 

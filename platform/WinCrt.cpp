@@ -1,5 +1,8 @@
 #include "WinCrt.h"
 
+#include "PlainBytes.h"
+#include "ReadStream.h"
+
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -100,18 +103,6 @@ unsigned int RvzDecodeWideChar(int b0, FILE* f)
 namespace
 {
 
-// Bytes a line read copies straight from the stream's buffer: ASCII but NUL, CR and LF.
-struct PlainBytes
-{
-    bool plain[256] = {};
-    constexpr PlainBytes()
-    {
-        for (int b = 1; b < 0x80; ++b)
-            plain[b] = b != '\r' && b != '\n';
-    }
-};
-constexpr PlainBytes kPlainBytes;
-
 // Copies the run of plain bytes at the front of the stream's buffer as characters, up to room
 // characters, and the LF that ends it.
 int TakeAsciiRun(FILE* f, wchar_t* out, int room, bool& endedLine)
@@ -164,104 +155,6 @@ template <class Char> int IntPrefix(const Char* p, const Char* blankEnd)
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
-// The end of a line's text at p (its LF, or the CR of CR LF, read as one LF) and where the next
-// line starts; null when no line ends there within the buffer's end.
-const unsigned char* LineEndAt(const unsigned char* p, const unsigned char* end,
-                               const unsigned char*& next)
-{
-    if (p < end && *p == '\n')
-        next = p + 1;
-    else if (p + 1 < end && p[0] == '\r' && p[1] == '\n')
-        next = p + 2;
-    else
-        return nullptr;
-    return p;
-}
-
-// A code line of blanks, an optional minus and at most ten digits, whole within end and room
-// characters: its integer as _wtoi makes it, and where the next line starts. Null for any
-// other line, which the general read takes.
-const unsigned char* PlainCodeLine(const unsigned char* p, const unsigned char* end, size_t room,
-                                   int& code)
-{
-    const unsigned char* start = p;
-    while (p < end && *p == ' ')
-        ++p;
-    const bool negative = p < end && *p == '-';
-    p += negative;
-    const unsigned char* digits = p;
-    long long value = 0;
-    for (; p < end && p - digits < 10 && static_cast<unsigned>(*p - '0') < 10u; ++p)
-        value = value * 10 + (*p - '0');
-    const unsigned char* next = nullptr;
-    if (p == digits || !LineEndAt(p, end, next) || static_cast<size_t>(p - start) + 1 > room)
-        return nullptr;
-    if (negative)
-        code = value > INT_MAX ? INT_MIN : static_cast<int>(-value);
-    else
-        code = value > INT_MAX ? INT_MAX : static_cast<int>(value);
-    return next;
-}
-
-#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-// The bytes of a word that are not plain (high bit set, NUL, CR or LF): the lowest marked one
-// is exact, as a borrow only marks bytes above a byte that is marked already.
-inline std::uint64_t NotPlainBytes(std::uint64_t w)
-{
-    const std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
-    const auto zeroAt = [&](std::uint64_t x) { return (x - ones) & ~x & highs; };
-    return (w & highs) | zeroAt(w) | zeroAt(w ^ (ones * '\n')) | zeroAt(w ^ (ones * '\r'));
-}
-
-// The run of plain bytes from p, up to limit, widened into out eight at a time; returns its end.
-const unsigned char* WidenPlainRun(const unsigned char* p, const unsigned char* limit,
-                                   const unsigned char* end, wchar_t*& out)
-{
-    while (end - p >= 8 && limit - p >= 8)
-    {
-        std::uint64_t w;
-        std::memcpy(&w, p, 8);
-        for (int i = 0; i < 8; ++i)
-            out[i] = static_cast<wchar_t>(p[i]);
-        if (const std::uint64_t marked = NotPlainBytes(w))
-        {
-            const int plain = __builtin_ctzll(marked) / 8;
-            out += plain;
-            return p + plain;
-        }
-        out += 8;
-        p += 8;
-    }
-    for (; p < limit && kPlainBytes.plain[*p]; ++p)
-        *out++ = static_cast<wchar_t>(*p);
-    return p;
-}
-#else
-const unsigned char* WidenPlainRun(const unsigned char* p, const unsigned char* limit,
-                                   const unsigned char*, wchar_t*& out)
-{
-    for (; p < limit && kPlainBytes.plain[*p]; ++p)
-        *out++ = static_cast<wchar_t>(*p);
-    return p;
-}
-#endif
-
-// A value line of plain bytes, whole within end and room characters, widened into out with its
-// LF and a NUL: its length as the line read counts it, and where the next line starts. -1 for
-// any other line (out may have been written), which the general read takes.
-int PlainValueLine(const unsigned char* p, const unsigned char* end, size_t room, wchar_t* out,
-                   const unsigned char*& next)
-{
-    const unsigned char* start = p;
-    const unsigned char* limit = static_cast<size_t>(end - p) < room ? end : p + (room - 1);
-    p = WidenPlainRun(p, limit, end, out);
-    if (!LineEndAt(p, end, next) || static_cast<size_t>(p - start) + 1 > room)
-        return -1;
-    out[0] = L'\n';
-    out[1] = L'\0';
-    return static_cast<int>(p - start) + 1;
-}
-
 // The digits of a number, as many as a 64-bit mantissa holds exactly.
 struct DecimalDigits
 {
@@ -307,15 +200,21 @@ wchar_t DecimalPoint()
 bool PlainDecimal(const wchar_t* p, double& value)
 {
     const bool negative = *p == L'-';
-    p += negative;
-    unsigned long long mantissa = 0;
-    int digits = 0, fraction = 0;
-    for (; IsDigit(*p); ++p, ++digits)
-        mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
-    if (*p == L'.' && DecimalPoint() == L'.')
-        for (++p; IsDigit(*p); ++p, ++digits, ++fraction)
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p - L'0');
-    if (*p != L'\0' || digits == 0 || digits > 19 || mantissa > (1ull << 53) || fraction > 22)
+    const wchar_t* const first = p + negative;
+    const wchar_t* q = first;
+    unsigned long long mantissa = 0; // may wrap past 19 digits, which are refused below
+    for (unsigned digit; (digit = static_cast<unsigned>(*q - L'0')) < 10; ++q)
+        mantissa = mantissa * 10 + digit;
+    long digits = q - first, fraction = 0;
+    if (*q == L'.' && DecimalPoint() == L'.')
+    {
+        const wchar_t* const point = q++;
+        for (unsigned digit; (digit = static_cast<unsigned>(*q - L'0')) < 10; ++q)
+            mantissa = mantissa * 10 + digit;
+        fraction = q - point - 1;
+        digits += fraction;
+    }
+    if (*q != L'\0' || digits == 0 || digits > 19 || mantissa > (1ull << 53) || fraction > 22)
         return false;
     value = static_cast<double>(mantissa) / kExactPowers[fraction];
     value = negative ? -value : value;
@@ -364,20 +263,14 @@ FILE* _wfopen(const wchar_t* path, const wchar_t* mode)
     for (const wchar_t* p = mode; *p; ++p)
         if (*p != L't' && *p != L'b')
             m += static_cast<char>(*p);
-    m += 'b';
-    FILE* f = std::fopen(bytes.c_str(), m.c_str());
-    if (!f)
-        return nullptr;
     // A directory is no file to read, as on Windows, where opening one fails.
     struct stat info;
-    if (fstat(fileno(f), &info) == 0 && S_ISDIR(info.st_mode))
+    if (stat(bytes.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
     {
-        std::fclose(f);
         errno = EACCES;
         return nullptr;
     }
-    std::setvbuf(f, nullptr, _IOFBF, 1 << 16);
-    return f;
+    return m == "r" ? RvzOpenForReading(bytes.c_str()) : std::fopen(bytes.c_str(), (m + 'b').c_str());
 }
 
 int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream)
@@ -406,26 +299,6 @@ int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream)
         return -1;
     buffer[count] = L'\0';
     return nul >= 0 ? nul : count;
-}
-
-int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
-{
-    if (!buffer || !stream || n <= 0)
-        return -1;
-    // The code is read from its bytes and only the value line is widened.
-    size_t avail = 0;
-    const unsigned char* bytes = RvzBufferedBytes(stream, avail);
-    const unsigned char* end = bytes + avail;
-    const size_t room = static_cast<size_t>(n) - 1;
-    int plainCode = 0;
-    const unsigned char* value = avail > 0 ? PlainCodeLine(bytes, end, room, plainCode) : nullptr;
-    const unsigned char* next = nullptr;
-    const int length = value ? PlainValueLine(value, end, room, buffer, next) : -1;
-    if (length < 0)
-        return -1;
-    code = plainCode;
-    RvzSkipBufferedBytes(stream, static_cast<size_t>(next - bytes));
-    return length;
 }
 
 int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code)

@@ -36,8 +36,9 @@ inline const wchar_t* WholeNumberAt(const wchar_t* p, double& value)
     p += *p == L'-' || *p == L'+';
     const wchar_t* digits = p;
     long long whole = 0;
-    for (; *p >= L'0' && *p <= L'9' && p - digits < 15; ++p)
-        whole = whole * 10 + (*p - L'0');
+    for (unsigned digit, taken = 0; taken < 15 && (digit = static_cast<unsigned>(*p - L'0')) < 10;
+         ++p, ++taken)
+        whole = whole * 10 + digit;
     if (p == digits || !(*p == L'\0' || *p == L',' || (*p == L' ' && p > start)))
         return nullptr;
     value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);

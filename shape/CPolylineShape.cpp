@@ -1,6 +1,7 @@
 #include "shape/CPolylineShape.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 CPolylineShape::CPolylineShape(const CPolylineShape& other) : CShape(other)
@@ -99,6 +100,7 @@ void CPolylineShape::Move(double dx, double dy)
 
 void CPolylineShape::Turn(double cx, double cy, double angle)
 {
+    const double c = std::cos(angle), s = std::sin(angle);
     for (int i = 0; i < m_nCount; ++i)
-        RotatePoint(m_pX[i], m_pY[i], cx, cy, angle);
+        TurnPoint(m_pX[i], m_pY[i], cx, cy, c, s);
 }

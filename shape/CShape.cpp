@@ -30,8 +30,5 @@ void CShape::SetBound(double minX, double minY, double maxX, double maxY)
 
 void RotatePoint(double& x, double& y, double cx, double cy, double angle)
 {
-    double c = std::cos(angle), s = std::sin(angle);
-    double dx = x - cx, dy = y - cy;
-    x = cx + dx * c - dy * s;
-    y = cy + dx * s + dy * c;
+    TurnPoint(x, y, cx, cy, std::cos(angle), std::sin(angle));
 }

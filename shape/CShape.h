@@ -32,3 +32,10 @@ class RIVEZOZER_API CShape : public CObject, public CWorldTransforms
 
 // Turns (x, y) about (cx, cy) by angle radians.
 void RotatePoint(double& x, double& y, double cx, double cy, double angle);
+// The same turn by the angle whose cosine and sine are c and s, for turning many points.
+inline void TurnPoint(double& x, double& y, double cx, double cy, double c, double s)
+{
+    const double dx = x - cx, dy = y - cy;
+    x = cx + dx * c - dy * s;
+    y = cy + dx * s + dy * c;
+}

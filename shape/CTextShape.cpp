@@ -11,11 +11,12 @@ void CTextShape::GetBoxCorners(double xs[4], double ys[4]) const
                  offsetsY[4] = {0.0, 0.0, m_dHeight, m_dHeight};
     xs[0] = m_dX;
     ys[0] = m_dY;
+    const double c = std::cos(m_dAngle), s = std::sin(m_dAngle);
     for (int i = 1; i < 4; ++i)
     {
         xs[i] = m_dX + offsetsX[i];
         ys[i] = m_dY + offsetsY[i];
-        RotatePoint(xs[i], ys[i], m_dX, m_dY, m_dAngle);
+        TurnPoint(xs[i], ys[i], m_dX, m_dY, c, s);
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
 #include "platform/Afx.h"
@@ -24,6 +25,15 @@ TEST(CString, AssignsFromItsOwnCharactersAndByCount)
     EXPECT_EQ(s, L"ENTITIES");
     s.SetString(L"LINE\n", -1);
     EXPECT_TRUE(s.IsEmpty());
+    // Values of every length in turn, as a reader sets them: growing past the storage it has
+    // (from its own few characters up) and shrinking, always to exactly the count given.
+    const std::wstring text = L"AcDbEntity 8.000000 LWPOLYLINE 0.414213562 and some more text";
+    CString value(L"x");
+    for (int length : {4, 1, 7, 2, 23, 3, 40, 0, 61, 5})
+    {
+        value.SetString(text.c_str(), length);
+        EXPECT_EQ(value.str(), text.substr(0, static_cast<size_t>(length)));
+    }
 }
 
 TEST(CString, PartsStayInRangeAndFormatGrows)

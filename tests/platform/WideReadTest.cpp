@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <thread>
 #include <tuple>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "platform/Afx.h"
 #include "support/TempFile.h"
@@ -101,10 +107,11 @@ TEST(WideRead, PairReadGivesWhatTwoLineReadsGive)
 {
     const char* pieces[] = {"  10\n", "1234.567890\n", "-5\r\n", "LINE\r\n", "\n", " \n",
                             "+3\n", "12345678901\n", "7 \n", "a\rb\n", "\xC3\xA9t\n",
-                            "-2147483649\n", "0\n"};
+                            "-2147483649\n", "0\n", "\t5\n", "                 1\n", "-0\r\n"};
+    const unsigned count = sizeof pieces / sizeof pieces[0];
     std::string text;
     for (unsigned i = 0; text.size() < 150000; ++i)
-        text += pieces[i % 13] + std::string(i % 11 == 0 ? i % 300 : i % 7, 'k') +
+        text += pieces[i % count] + std::string(i % 11 == 0 ? i % 300 : i % 7, 'k') +
                 std::string(i % 17 ? 0 : 1, '\0') + (i % 3 ? "\n" : "");
     TempFile file(text, ".txt");
     for (int size : {2, 6, 255, 2048})
@@ -138,3 +145,51 @@ TEST(WideOpen, RefusesMissingFilesAndDirectories)
     EXPECT_EQ(_wfopen(L"/nonexistent/dir/file.dxf", L"r"), nullptr);
     EXPECT_EQ(_wfopen(std::filesystem::temp_directory_path().wstring().c_str(), L"r"), nullptr);
 }
+
+#ifndef _WIN32
+// All the lines of a stream, joined.
+static std::wstring AllLines(FILE* f)
+{
+    std::wstring text;
+    for (std::wstring line; ReadLine(f, 2048, line);)
+        text += line;
+    return text;
+}
+
+// A regular file is read a window of 1 MiB at a time, anything else into a buffer: both give
+// the same characters, with a UTF-8 sequence and a CR LF straddling the windows' seams.
+TEST(WideOpen, ReadsFilesAcrossTheirWindowsAsPipesAreRead)
+{
+    std::string bytes;
+    std::wstring expected;
+    const size_t seams[] = {(1u << 20) - 1, (2u << 20) - 1};
+    for (unsigned i = 0; bytes.size() < (5u << 19); ++i)
+    {
+        const size_t at = bytes.size();
+        if (std::find(std::begin(seams), std::end(seams), at) != std::end(seams))
+        {
+            bytes += at == seams[0] ? "\xE2\x82\xAC" : "\r\n";
+            expected += at == seams[0] ? L"\u20AC" : L"\n";
+            continue;
+        }
+        const char c = i % 40 == 39 ? '\n' : static_cast<char>('a' + i % 26);
+        bytes += c;
+        expected += static_cast<wchar_t>(c);
+    }
+    TempFile file(bytes, ".txt");
+    FILE* f = _wfopen(file.WidePath().c_str(), L"r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(AllLines(f) == expected);
+    fclose(f);
+
+    const std::filesystem::path pipe = file.Path().string() + ".pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(pipe, std::ios::binary) << bytes; });
+    f = _wfopen(pipe.wstring().c_str(), L"r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(AllLines(f) == expected);
+    fclose(f);
+    writer.join();
+    std::filesystem::remove(pipe);
+}
+#endif

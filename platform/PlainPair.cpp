@@ -1,0 +1,278 @@
+// The pair read's fast part: a code line and a value line of plain ASCII taken straight from the
+// stream's buffer, the code from its bytes and only the value widened.
+#include "WinCrt.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstring>
+
+#include "PlainBytes.h"
+
+#if defined(__SSE2__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+#include <emmintrin.h>
+#define RVZ_HAVE_SSE2 1
+#endif
+
+namespace
+{
+
+// The end of a line's text at p (its LF, or the CR of CR LF, read as one LF) and where the next
+// line starts; null when no line ends there within the buffer's end.
+const unsigned char* LineEndAt(const unsigned char* p, const unsigned char* end,
+                               const unsigned char*& next)
+{
+    if (p < end && *p == '\n')
+        next = p + 1;
+    else if (p + 1 < end && p[0] == '\r' && p[1] == '\n')
+        next = p + 2;
+    else
+        return nullptr;
+    return p;
+}
+
+// A code line of blanks, an optional minus and at most ten digits, whole within end and room
+// characters: its integer as _wtoi makes it, and where the next line starts. Null for any
+// other line, which the general read takes.
+const unsigned char* PlainCodeLine(const unsigned char* p, const unsigned char* end, size_t room,
+                                   int& code)
+{
+    const unsigned char* start = p;
+    while (p < end && *p == ' ')
+        ++p;
+    const bool negative = p < end && *p == '-';
+    p += negative;
+    const unsigned char* digits = p;
+    long long value = 0;
+    for (; p < end && p - digits < 10 && static_cast<unsigned>(*p - '0') < 10u; ++p)
+        value = value * 10 + (*p - '0');
+    const unsigned char* next = nullptr;
+    if (p == digits || !LineEndAt(p, end, next) || static_cast<size_t>(p - start) + 1 > room)
+        return nullptr;
+    if (negative)
+        code = value > INT_MAX ? INT_MIN : static_cast<int>(-value);
+    else
+        code = value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    return next;
+}
+
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+// The bytes of a word that are not plain (high bit set, NUL, CR or LF): the lowest marked one
+// is exact, as a borrow only marks bytes above a byte that is marked already.
+inline std::uint64_t NotPlainBytes(std::uint64_t w)
+{
+    const std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    const auto zeroAt = [&](std::uint64_t x) { return (x - ones) & ~x & highs; };
+    return (w & highs) | zeroAt(w) | zeroAt(w ^ (ones * '\n')) | zeroAt(w ^ (ones * '\r'));
+}
+
+// The run of plain bytes from p, up to limit, widened into out eight at a time; returns its end.
+const unsigned char* WidenPlainRun(const unsigned char* p, const unsigned char* limit,
+                                   const unsigned char* end, wchar_t*& out)
+{
+    while (end - p >= 8 && limit - p >= 8)
+    {
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        for (int i = 0; i < 8; ++i)
+            out[i] = static_cast<wchar_t>(p[i]);
+        if (const std::uint64_t marked = NotPlainBytes(w))
+        {
+            const int plain = __builtin_ctzll(marked) / 8;
+            out += plain;
+            return p + plain;
+        }
+        out += 8;
+        p += 8;
+    }
+    for (; p < limit && kPlainBytes.plain[*p]; ++p)
+        *out++ = static_cast<wchar_t>(*p);
+    return p;
+}
+#else
+const unsigned char* WidenPlainRun(const unsigned char* p, const unsigned char* limit,
+                                   const unsigned char*, wchar_t*& out)
+{
+    for (; p < limit && kPlainBytes.plain[*p]; ++p)
+        *out++ = static_cast<wchar_t>(*p);
+    return p;
+}
+#endif
+
+// A value line of plain bytes, whole within end and room characters, widened into out with its
+// LF and a NUL: its length as the line read counts it, and where the next line starts. -1 for
+// any other line (out may have been written), which the general read takes.
+int PlainValueLine(const unsigned char* p, const unsigned char* end, size_t room, wchar_t* out,
+                   const unsigned char*& next)
+{
+    const unsigned char* start = p;
+    const unsigned char* limit = static_cast<size_t>(end - p) < room ? end : p + (room - 1);
+    p = WidenPlainRun(p, limit, end, out);
+    if (!LineEndAt(p, end, next) || static_cast<size_t>(p - start) + 1 > room)
+        return -1;
+    out[0] = L'\n';
+    out[1] = L'\0';
+    return static_cast<int>(p - start) + 1;
+}
+
+#ifdef RVZ_HAVE_SSE2
+// The bytes a short pair is looked for in, and the buffered bytes and characters of room it
+// needs, so that every load and store below stays inside them.
+constexpr int kWindow = 32;
+constexpr size_t kShortPairBytes = 2 * kWindow;
+constexpr size_t kShortPairRoom = kWindow + 2;
+
+// Bit i of each mask tells of byte i of the window.
+struct WindowMarks
+{
+    std::uint32_t lineFeeds = 0;
+    std::uint32_t odd = 0;    // NUL, CR or above ASCII
+    std::uint32_t spaces = 0; // of the first half only, where a short code line stands
+    std::uint32_t digits = 0; // the same
+};
+
+std::uint32_t Marked(__m128i bytes, char c)
+{
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
+}
+
+// The high bit of a byte above ASCII, or all bits of a NUL or a CR.
+std::uint32_t Odd(__m128i bytes)
+{
+    const __m128i nulOrCr = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()),
+                                         _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(bytes, nulOrCr)));
+}
+
+const __m128i* Half(const unsigned char* p, int half)
+{
+    return reinterpret_cast<const __m128i*>(p + 16 * half);
+}
+
+WindowMarks MarkWindow(const unsigned char* p)
+{
+    const __m128i low = _mm_loadu_si128(Half(p, 0)), high = _mm_loadu_si128(Half(p, 1));
+    const __m128i fromZero = _mm_sub_epi8(low, _mm_set1_epi8('0'));
+    WindowMarks marks;
+    marks.lineFeeds = Marked(low, '\n') | Marked(high, '\n') << 16;
+    marks.odd = Odd(low) | Odd(high) << 16;
+    marks.spaces = Marked(low, ' ');
+    marks.digits = static_cast<std::uint32_t>(_mm_movemask_epi8(
+        _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero)));
+    return marks;
+}
+
+// The CRs of the window that stand directly before an LF, where the text mode reads both as
+// one LF; looked for only when a window holds an odd byte.
+std::uint32_t CrBeforeFeed(const unsigned char* p, std::uint32_t lineFeeds)
+{
+    const std::uint32_t crs = Marked(_mm_loadu_si128(Half(p, 0)), '\r') |
+                              Marked(_mm_loadu_si128(Half(p, 1)), '\r') << 16;
+    return crs & (lineFeeds >> 1);
+}
+
+// Sixteen bytes widened into sixteen characters at out.
+void WidenSixteen(const unsigned char* p, wchar_t* out)
+{
+    static_assert(sizeof(wchar_t) == 4, "characters are 32-bit here");
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i low = _mm_unpacklo_epi8(bytes, zero), high = _mm_unpackhi_epi8(bytes, zero);
+    __m128i* to = reinterpret_cast<__m128i*>(out);
+    _mm_storeu_si128(to, _mm_unpacklo_epi16(low, zero));
+    _mm_storeu_si128(to + 1, _mm_unpackhi_epi16(low, zero));
+    _mm_storeu_si128(to + 2, _mm_unpacklo_epi16(high, zero));
+    _mm_storeu_si128(to + 3, _mm_unpackhi_epi16(high, zero));
+}
+
+// A whole pair within the window's 32 bytes, its code line within the first 16, as most pairs
+// of a drawing are: both line ends are found at once and every byte before them is checked in
+// one test. Its value line's length, or -1 for any other pair, with nothing read; at least
+// kShortPairBytes must be buffered and kShortPairRoom characters free in buffer.
+int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t& taken)
+{
+    const WindowMarks marks = MarkWindow(bytes);
+    const std::uint32_t feeds = marks.lineFeeds, valueFeeds = feeds & (feeds - 1);
+    if (valueFeeds == 0)
+        return -1;
+    const int codeFeed = __builtin_ctz(feeds), valueFeed = __builtin_ctz(valueFeeds);
+    const std::uint32_t before = (1u << valueFeed) - 1;
+    std::uint32_t textEnds = feeds;
+    if ((marks.odd & before) != 0)
+    {
+        const std::uint32_t crs = CrBeforeFeed(bytes, feeds);
+        if (((marks.odd ^ crs) & before) != 0)
+            return -1;
+        textEnds |= crs;
+    }
+    if (codeFeed >= 16)
+        return -1;
+    const int codeText = __builtin_ctz(textEnds);
+    const int valueStart = codeFeed + 1;
+    const int valueText = __builtin_ctz(textEnds >> valueStart) + valueStart;
+    // The code line: blanks, an optional minus, then one to ten digits up to its end.
+    const int blanks = __builtin_ctz(~marks.spaces);
+    const bool negative = bytes[blanks] == '-';
+    const int first = blanks + negative;
+    const int width = codeText - first;
+    const std::uint32_t digitRun = (1u << width) - 1;
+    if (width < 1 || width > 10 || ((marks.digits >> first) & digitRun) != digitRun)
+        return -1;
+    long long value = 0;
+    for (int i = first; i < codeText; ++i)
+        value = value * 10 + (bytes[i] - '0');
+    if (value > INT_MAX)
+        code = negative ? INT_MIN : INT_MAX;
+    else
+        code = static_cast<int>(negative ? -value : value);
+    const int length = valueText - valueStart;
+    for (int done = 0; done < length; done += 16)
+        WidenSixteen(bytes + valueStart + done, buffer + done);
+    buffer[length] = L'\n';
+    buffer[length + 1] = L'\0';
+    taken = static_cast<size_t>(valueFeed) + 1;
+    return length + 1;
+}
+#endif
+
+// Any other pair of plain lines whole within the buffer: the code is read from its bytes and
+// only the value line is widened. Out of line, as few pairs come here.
+__attribute__((noinline)) int TakeOtherPlainPair(FILE* stream, wchar_t* buffer, size_t room,
+                                                 int& code)
+{
+    size_t avail = 0;
+    const unsigned char* bytes = RvzBufferedBytes(stream, avail);
+    const unsigned char* end = bytes + avail;
+    int plainCode = 0;
+    const unsigned char* value = avail > 0 ? PlainCodeLine(bytes, end, room, plainCode) : nullptr;
+    const unsigned char* next = nullptr;
+    const int length = value ? PlainValueLine(value, end, room, buffer, next) : -1;
+    if (length < 0)
+        return -1;
+    code = plainCode;
+    RvzSkipBufferedBytes(stream, static_cast<size_t>(next - bytes));
+    return length;
+}
+
+} // namespace
+
+int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
+{
+    if (!buffer || !stream || n <= 0)
+        return -1;
+    const size_t room = static_cast<size_t>(n) - 1;
+#ifdef RVZ_HAVE_SSE2
+    size_t avail = 0;
+    const unsigned char* bytes = RvzBufferedBytes(stream, avail);
+    if (avail >= kShortPairBytes && room >= kShortPairRoom)
+    {
+        size_t taken = 0;
+        const int length = TakeShortPair(bytes, buffer, code, taken);
+        if (length >= 0)
+        {
+            RvzSkipBufferedBytes(stream, taken);
+            return length;
+        }
+    }
+#endif
+    return TakeOtherPlainPair(stream, buffer, room, code);
+}
