@@ -127,7 +127,6 @@ struct WindowMarks
     std::uint32_t lineFeeds = 0;
     std::uint32_t odd = 0;    // NUL, CR or above ASCII
     std::uint32_t spaces = 0; // of the first half only, where a short code line stands
-    std::uint32_t digits = 0; // the same
 };
 
 std::uint32_t Marked(__m128i bytes, char c)
@@ -151,13 +150,10 @@ const __m128i* Half(const unsigned char* p, int half)
 WindowMarks MarkWindow(const unsigned char* p)
 {
     const __m128i low = _mm_loadu_si128(Half(p, 0)), high = _mm_loadu_si128(Half(p, 1));
-    const __m128i fromZero = _mm_sub_epi8(low, _mm_set1_epi8('0'));
     WindowMarks marks;
     marks.lineFeeds = Marked(low, '\n') | Marked(high, '\n') << 16;
     marks.odd = Odd(low) | Odd(high) << 16;
     marks.spaces = Marked(low, ' ');
-    marks.digits = static_cast<std::uint32_t>(_mm_movemask_epi8(
-        _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero)));
     return marks;
 }
 
@@ -213,13 +209,16 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
     const int blanks = __builtin_ctz(~marks.spaces);
     const bool negative = bytes[blanks] == '-';
     const int first = blanks + negative;
-    const int width = codeText - first;
-    const std::uint32_t digitRun = (1u << width) - 1;
-    if (width < 1 || width > 10 || ((marks.digits >> first) & digitRun) != digitRun)
+    if (codeText - first < 1 || codeText - first > 10)
         return -1;
     long long value = 0;
     for (int i = first; i < codeText; ++i)
-        value = value * 10 + (bytes[i] - '0');
+    {
+        const unsigned digit = static_cast<unsigned>(bytes[i] - '0');
+        if (digit > 9)
+            return -1;
+        value = value * 10 + digit;
+    }
     if (value > INT_MAX)
         code = negative ? INT_MIN : INT_MAX;
     else
