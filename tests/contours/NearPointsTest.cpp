@@ -29,6 +29,24 @@ void ExpectNearestAsByLookingAtEveryPoint(const std::vector<ContourPoint>& point
     }
 }
 
+// The closest pair is the first point of those whose nearest distance is smallest, as told
+// by NearestOthers, with the nearest it gives that point.
+void ExpectClosestPairAsNearestOthersTell(const std::vector<ContourPoint>& points)
+{
+    const auto nearest = NearestOthers(points);
+    int first = -1;
+    for (size_t i = 0; i < nearest.size(); ++i)
+        if (nearest[i].first >= 0 && (first < 0 || nearest[i].second < nearest[first].second))
+            first = static_cast<int>(i);
+    const std::optional<ClosestPair> closest = ClosestPairOf(points);
+    ASSERT_EQ(closest.has_value(), first >= 0);
+    if (!closest)
+        return;
+    EXPECT_EQ(closest->first, first);
+    EXPECT_EQ(closest->other, nearest[first].first);
+    EXPECT_EQ(closest->distance, nearest[first].second);
+}
+
 TEST(NearPoints, NearestOtherAgreesWithLookingAtEveryPoint)
 {
     std::mt19937 rng(7);
@@ -45,15 +63,37 @@ TEST(NearPoints, NearestOtherAgreesWithLookingAtEveryPoint)
     spread.push_back(spread[10]); // and a twin
     spread.push_back({70, -70});  // and one apart
     for (const auto* points : {&spread, &strung, &bunched})
+    {
         ExpectNearestAsByLookingAtEveryPoint(*points);
+        ExpectClosestPairAsNearestOthersTell(*points);
+    }
     // Whole numbers on a lattice: every point has four equally near.
     std::vector<ContourPoint> lattice;
     for (int i = 0; i < 900; ++i)
         lattice.push_back({static_cast<double>(i % 30), static_cast<double>(i / 30)});
     std::shuffle(lattice.begin(), lattice.end(), rng);
     ExpectNearestAsByLookingAtEveryPoint(lattice);
+    ExpectClosestPairAsNearestOthersTell(lattice);
     EXPECT_EQ(NearestOthers({{1, 2}})[0].first, -1);
     EXPECT_TRUE(NearestOthers({}).empty());
+    EXPECT_FALSE(ClosestPairOf({{1, 2}}));
+    EXPECT_FALSE(ClosestPairOf({}));
+}
+
+TEST(NearPoints, ClosestPairTiesAsTheDistancesDo)
+{
+    // The corners of regular polygons: sides whose squares differ in their last bits have
+    // one length once rooted, and the first corner of the closest side counts.
+    for (int corners : {5, 7, 12, 24, 100})
+    {
+        std::vector<ContourPoint> points;
+        for (int i = 0; i < corners; ++i)
+        {
+            const double angle = 2 * M_PI * ((i * 7) % corners) / corners; // listed out of turn
+            points.push_back({10 * std::cos(angle) + 3, 10 * std::sin(angle) - 1});
+        }
+        ExpectClosestPairAsNearestOthersTell(points);
+    }
 }
 
 TEST(NearPoints, GroupsAreTheClustersWithinTheTolerance)

@@ -10,6 +10,7 @@
 #include "DxfWalk.h"
 #include "PltWalk.h"
 #include "Reasons.h"
+#include "ShapeKind.h"
 #include "Sniff.h"
 #include "Warnings.h"
 #include "Text.h"
@@ -32,17 +33,29 @@ File OpenAsImporter(const std::string& path)
 std::map<std::string, long long> ShapesByClass(const Import& import)
 {
     std::map<std::string, long long> classes;
+    long long polylines = 0, circles = 0, texts = 0, others = 0;
     for (const auto& object : import.shapes)
     {
-        if (dynamic_cast<const CPolylineShape*>(object.get()))
-            ++classes["polyline"];
-        else if (dynamic_cast<const CCircleShape*>(object.get()))
-            ++classes["circle"];
-        else if (dynamic_cast<const CTextShape*>(object.get()))
-            ++classes["text"];
-        else
-            ++classes["other"];
+        switch (KindOf(*object))
+        {
+        case ShapeKind::Polyline:
+            ++polylines;
+            break;
+        case ShapeKind::Circle:
+            ++circles;
+            break;
+        case ShapeKind::Text:
+            ++texts;
+            break;
+        default:
+            ++others;
+            break;
+        }
     }
+    for (const auto& [name, count] : {std::pair{"polyline", polylines}, std::pair{"circle", circles},
+                                      std::pair{"text", texts}, std::pair{"other", others}})
+        if (count)
+            classes[name] = count;
     classes["insert"] = static_cast<long long>(import.inserts.size());
     return classes;
 }
@@ -158,10 +171,9 @@ void SurveyDxf(CensusSurvey& survey, const std::string& path, bool steps)
     // The file as it is, and the file as the reader's pairs show it: they part at a line the
     // reader cuts, and the walk is set against the second.
     DxfHoldings fileView(out, names, reads);
-    Explanation readerOnly;
-    DxfHoldings readerView(readerOnly, names, reads);
     PairStream stream(file.get(), die ? 255 : 2048,
                       [&fileView](int code, const CString& value) { fileView.Observe(code, value); });
+    ReaderHoldings readerView(fileView, out, stream);
     WalkOutcome outcome;
     if (die)
         outcome = DieWalk(stream, readerView, names, entities, blockEntities).Run();
@@ -173,7 +185,7 @@ void SurveyDxf(CensusSurvey& survey, const std::string& path, bool steps)
 
     out.result = outcome.result;
     out.stoppedAt = outcome.stop;
-    FillRows(out, readerOnly.holds.entities, entities, outcome, stream.FirstLongLine().has_value());
+    FillRows(out, readerView.Holds().entities, entities, outcome, stream.FirstLongLine().has_value());
     for (const auto& [type, row] : blockEntities.Rows())
     {
         AccountRow counted = row;
@@ -182,7 +194,7 @@ void SurveyDxf(CensusSurvey& survey, const std::string& path, bool steps)
     }
     survey.outcome = outcome;
     survey.classOf = die ? &DieWalk::ClassOf : &DxfWalk::ClassOf;
-    if (die && !readerView.SawTable() && !out.holds.entities.empty())
+    if (die && !readerView.View().SawTable() && !out.holds.entities.empty())
         Warn(out, "die-no-tables");
     DxfWarnings(out, fileView, stream);
 }

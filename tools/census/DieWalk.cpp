@@ -1,9 +1,11 @@
 #include "DieWalk.h"
 
+#include <string_view>
+
 namespace
 {
-const wchar_t* const kReaders[] = {L"LINE", L"POLYLINE", L"SPLINE",
-                                   L"LWPOLYLINE", L"ARC", L"CIRCLE"};
+constexpr std::wstring_view kReaders[] = {L"LINE",       L"POLYLINE", L"SPLINE",
+                                          L"LWPOLYLINE", L"ARC",      L"CIRCLE"};
 } // namespace
 
 bool DieWalk::Reads(const std::string& type)
@@ -87,7 +89,7 @@ int DieWalk::LayerOf(const CString& name) const
     return m_colour7.count(name.str()) ? 1 : -1;
 }
 
-std::string DieWalk::LineTypeRule(int colour, int layer)
+std::string_view DieWalk::LineTypeRule(int colour, int layer)
 {
     if (colour == 1 || colour == 7)
         return "";

@@ -24,7 +24,7 @@ class DieWalk : public DxfScan
     // readers take their first group 8 only.
     template <class Ends> int ReadEntity(bool firstLayerOnly, Ends ends);
     int LayerOf(const CString& name) const;
-    static std::string LineTypeRule(int colour, int layer);
+    static std::string_view LineTypeRule(int colour, int layer);
 
     std::unordered_set<std::wstring> m_colour1, m_colour7;
     bool m_foundTable = false;

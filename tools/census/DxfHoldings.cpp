@@ -18,9 +18,16 @@ bool IsCurve(const std::string& type)
 
 DxfHoldings::DxfHoldings(Explanation& explanation, TypeNames& names,
                          std::function<bool(const std::string&)> readsType)
-    : m_out(explanation), m_holds(explanation.holds), m_names(names),
+    : m_out(&explanation), m_holds(&explanation.holds), m_names(&names),
       m_readsType(std::move(readsType))
 {
+}
+
+DxfHoldings::DxfHoldings(const DxfHoldings& other, Explanation& explanation) : DxfHoldings(other)
+{
+    m_out = &explanation;
+    m_holds = &explanation.holds;
+    m_typeCount = m_blockTypeCount = nullptr;
 }
 
 void DxfHoldings::Observe(int code, const CString& value)
@@ -34,8 +41,8 @@ void DxfHoldings::Observe(int code, const CString& value)
     }
     if (code == 2 && m_expectSectionName)
     {
-        const std::string name = m_names.Of(value);
-        m_holds.sections.push_back(name);
+        const std::string name = m_names->Of(value);
+        m_holds->sections.push_back(name);
         m_section = name == "HEADER"     ? Section::Header
                     : name == "TABLES"   ? Section::Tables
                     : name == "BLOCKS"   ? Section::Blocks
@@ -91,12 +98,12 @@ void DxfHoldings::StartObject(const CString& value)
         {
             m_inBlock = true;
             m_blockHasInsert = false;
-            ++m_holds.blocks;
+            ++m_holds->blocks;
             return;
         }
         if (IsKeyword(value, L"ENDBLK"))
         {
-            m_holds.blocksWithInserts += m_inBlock && m_blockHasInsert;
+            m_holds->blocksWithInserts += m_inBlock && m_blockHasInsert;
             m_inBlock = false;
             return;
         }
@@ -104,18 +111,28 @@ void DxfHoldings::StartObject(const CString& value)
     if (!inEntities && !(m_section == Section::Blocks && m_inBlock))
         return;
     m_object = Object::Entity;
-    m_type = m_names.Of(value);
-    m_isInsert = m_type == "INSERT";
+    const std::string& type = m_names->Of(value);
+    if (type != m_type) // entities mostly follow others of their type
+    {
+        m_type = type;
+        m_isInsert = m_type == "INSERT";
+        m_typeRead = m_readsType(m_type);
+        m_typeCount = m_blockTypeCount = nullptr;
+    }
     m_inSection = inEntities;
     m_paperSpace = m_negativeZ = m_scaled = m_mirrored = m_arrayed = false;
     if (inEntities)
     {
-        ++m_holds.entities[m_type];
+        if (!m_typeCount)
+            m_typeCount = &m_holds->entities[m_type];
+        ++*m_typeCount;
         m_pairStartsEntity = true;
     }
     else
     {
-        ++m_holds.blockEntities[m_type];
+        if (!m_blockTypeCount)
+            m_blockTypeCount = &m_holds->blockEntities[m_type];
+        ++*m_blockTypeCount;
         m_blockHasInsert |= m_isInsert;
     }
 }
@@ -128,13 +145,13 @@ void DxfHoldings::HeaderValue(int code, const CString& value)
         return;
     }
     if (m_variable == "$ACADVER" && code == 1)
-        m_out.version = RvzUtf8FromWide(value);
+        m_out->version = RvzUtf8FromWide(value);
     else if (m_variable == "$DWGCODEPAGE" && code == 3)
-        m_out.codePage = RvzUtf8FromWide(value);
+        m_out->codePage = RvzUtf8FromWide(value);
     else if (m_variable == "$INSUNITS" && code == 70)
-        m_out.insUnits = _wtoi(value);
+        m_out->insUnits = _wtoi(value);
     else if (m_variable == "$MEASUREMENT" && code == 70)
-        m_out.measurement = _wtoi(value);
+        m_out->measurement = _wtoi(value);
 }
 
 void DxfHoldings::EntityValue(int code, const CString& value)
@@ -168,26 +185,26 @@ void DxfHoldings::EndEntity()
     if (m_object == Object::Layer)
     {
         m_layer.off = m_layer.colour < 0;
-        if (m_holds.layers.size() < kLayersShown)
-            m_holds.layers.push_back(m_layer);
-        ++m_holds.layerCount;
+        if (m_holds->layers.size() < kLayersShown)
+            m_holds->layers.push_back(m_layer);
+        ++m_holds->layerCount;
     }
     else if (m_object == Object::Entity)
     {
-        const bool read = m_readsType(m_type) && (m_inSection || m_type != "INSERT");
+        const bool read = m_typeRead && (m_inSection || !m_isInsert);
         if (m_inSection && m_paperSpace)
         {
-            ++m_holds.paperSpace;
+            ++m_holds->paperSpace;
             m_paperSpaceRead += read;
         }
         if (m_negativeZ && IsCurve(m_type))
         {
-            ++m_holds.negativeExtrusion;
+            ++m_holds->negativeExtrusion;
             m_mirroredRead += read;
         }
-        m_holds.scaledInserts += m_scaled && !m_mirrored;
-        m_holds.mirroredInserts += m_mirrored;
-        m_holds.arrayedInserts += m_arrayed;
+        m_holds->scaledInserts += m_scaled && !m_mirrored;
+        m_holds->mirroredInserts += m_mirrored;
+        m_holds->arrayedInserts += m_arrayed;
         m_insertsAskingMore += m_scaled || m_mirrored || m_arrayed;
     }
     m_object = Object::None;

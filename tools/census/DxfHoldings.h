@@ -3,9 +3,11 @@
 // header variables, sections, the LAYER table, entities by type in ENTITIES and in blocks,
 // and the entity features the importers do not carry over (paper space, INSERT scale, ...).
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "Census.h"
+#include "PairStream.h"
 #include "Tally.h"
 
 class DxfHoldings
@@ -14,6 +16,9 @@ class DxfHoldings
     // readsType: whether the importer makes something of an entity type (for the warnings).
     DxfHoldings(Explanation& explanation, TypeNames& names,
                 std::function<bool(const std::string&)> readsType);
+
+    // The same holdings, from here on told into another explanation.
+    DxfHoldings(const DxfHoldings& other, Explanation& explanation);
 
     void Observe(int code, const CString& value);
     // Ends the last entity once the file is read.
@@ -34,9 +39,9 @@ class DxfHoldings
     void HeaderValue(int code, const CString& value);
     void EntityValue(int code, const CString& value);
 
-    Explanation& m_out;
-    Holdings& m_holds;
-    TypeNames& m_names;
+    Explanation* m_out;
+    Holdings* m_holds;
+    TypeNames* m_names;
     std::function<bool(const std::string&)> m_readsType;
 
     enum class Section { None, Header, Tables, Blocks, Entities, Other } m_section = Section::None;
@@ -54,6 +59,9 @@ class DxfHoldings
     enum class Object { None, Entity, Layer } m_object = Object::None;
     std::string m_type;
     bool m_isInsert = false;
+    bool m_typeRead = false;                 // the importer reads the type
+    long long* m_typeCount = nullptr;        // its count in ENTITIES, once looked up
+    long long* m_blockTypeCount = nullptr;   // and in the blocks
     bool m_inSection = false;
     bool m_paperSpace = false;
     bool m_negativeZ = false;
@@ -62,4 +70,38 @@ class DxfHoldings
     long long m_paperSpaceRead = 0;
     long long m_mirroredRead = 0;
     long long m_insertsAskingMore = 0;
+};
+
+// The holdings as the reader's pairs show them: the file's own until a line the reader cuts
+// shifts its pairs, and only from there on followed apart, from a copy of the file's.
+class ReaderHoldings
+{
+  public:
+    ReaderHoldings(const DxfHoldings& file, const Explanation& fileExplanation,
+                   const PairStream& stream)
+        : m_file(file), m_fileExplanation(fileExplanation), m_stream(stream)
+    {
+    }
+
+    // The pair the stream has just handed the reader.
+    void Observe(int code, const CString& value)
+    {
+        if (!m_own && !m_stream.FirstLongLine())
+            return; // the file's holdings have seen the same pair
+        if (!m_own)
+        {
+            m_explanation = m_fileExplanation;
+            m_own.emplace(m_file, m_explanation);
+        }
+        m_own->Observe(code, value);
+    }
+    const DxfHoldings& View() const { return m_own ? *m_own : m_file; }
+    const Holdings& Holds() const { return m_own ? m_explanation.holds : m_fileExplanation.holds; }
+
+  private:
+    const DxfHoldings& m_file;
+    const Explanation& m_fileExplanation;
+    const PairStream& m_stream;
+    Explanation m_explanation;
+    std::optional<DxfHoldings> m_own;
 };

@@ -2,7 +2,7 @@
 
 #include "Reasons.h"
 
-void DxfScan::Finish(const Entity& entity, const std::string& reason)
+void DxfScan::Finish(const Entity& entity, std::string_view reason)
 {
     m_inside.reset();
     if (m_inBlock)
@@ -15,9 +15,9 @@ void DxfScan::Finish(const Entity& entity, const std::string& reason)
     m_entities.Fate(entity.type, reason);
 }
 
-void DxfScan::TakenInto(const std::string& reason)
+void DxfScan::TakenInto(std::string_view reason)
 {
-    if (m_inBlock || !m_h.PairStartsSectionEntity())
+    if (m_inBlock || !m_h.View().PairStartsSectionEntity())
         return;
     m_entities.Fate(m_names.Of(m_s.Value()), reason);
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "Census.h"
 #include "DxfHoldings.h"
@@ -22,7 +23,7 @@ struct WalkOutcome
 class DxfScan
 {
   public:
-    DxfScan(PairStream& stream, DxfHoldings& holdings, TypeNames& names, Tally& entities,
+    DxfScan(PairStream& stream, ReaderHoldings& holdings, TypeNames& names, Tally& entities,
             Tally& blockEntities)
         : m_s(stream), m_h(holdings), m_names(names), m_entities(entities),
           m_blockEntities(blockEntities)
@@ -44,17 +45,17 @@ class DxfScan
         m_h.Observe(m_s.Code(), m_s.Value());
         return true;
     }
-    bool Is(const wchar_t* keyword) const { return m_s.Is(keyword); }
+    bool Is(std::wstring_view keyword) const { return m_s.Is(keyword); }
 
     // The entity whose type is the current value; reading it may stop inside it.
     Entity Begin()
     {
-        Entity entity{m_names.Of(m_s.Value()), m_s.Line(), m_h.PairStartsSectionEntity()};
+        Entity entity{m_names.Of(m_s.Value()), m_s.Line(), m_h.View().PairStartsSectionEntity()};
         m_inside = entity;
         return entity;
     }
     // Notes the entity's fate: kept for "", else the reason code.
-    void Finish(const Entity& entity, const std::string& reason);
+    void Finish(const Entity& entity, std::string_view reason);
     // A reader met the end of the file inside the entity: 0 for its callers.
     int CutOff(const Entity& entity)
     {
@@ -63,13 +64,13 @@ class DxfScan
         return 0;
     }
     // A group-0 pair of the ENTITIES section that a reader took into its own entity.
-    void TakenInto(const std::string& reason);
+    void TakenInto(std::string_view reason);
     // The stop of a read that returned 0, by what was being read then.
     StopPoint StopHere(const std::string& code, const std::string& detail1 = "",
                        const std::string& detail2 = "") const;
 
     PairStream& m_s;
-    DxfHoldings& m_h;
+    ReaderHoldings& m_h;
     TypeNames& m_names;
     Tally& m_entities;
     Tally& m_blockEntities;

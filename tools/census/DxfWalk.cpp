@@ -11,9 +11,9 @@ namespace
 // The readers of the ENTITIES section; the first six are the ones a block definition uses.
 const std::string_view kReaders[] = {"LINE",    "POLYLINE", "SPLINE", "LWPOLYLINE", "CIRCLE",
                                      "ARC",     "ELLIPSE",  "INSERT", "IMAGE",      "TEXT"};
-const wchar_t* const kWideReaders[] = {L"LINE",    L"POLYLINE", L"SPLINE", L"LWPOLYLINE",
-                                       L"CIRCLE",  L"ARC",      L"ELLIPSE", L"INSERT",
-                                       L"IMAGE",   L"TEXT"};
+constexpr std::wstring_view kWideReaders[] = {L"LINE",   L"POLYLINE", L"SPLINE", L"LWPOLYLINE",
+                                              L"CIRCLE", L"ARC",      L"ELLIPSE", L"INSERT",
+                                              L"IMAGE",  L"TEXT"};
 const int kBlockReaders = 6;
 const int kAllReaders = 10;
 } // namespace
@@ -180,7 +180,7 @@ void DxfWalk::FinishCircle(bool layerAfterRadius)
     Finish(circle, layerAfterRadius ? "circle-layer-after-radius" : "no-layer-or-colour");
 }
 
-int DxfWalk::PassOver(const std::string& reason)
+int DxfWalk::PassOver(std::string_view reason)
 {
     if (m_s.Code() == 0)
         Finish(Begin(), reason);
@@ -274,7 +274,7 @@ int DxfWalk::ReadBlock()
     return 1;
 }
 
-std::string DxfWalk::LayerRule(bool hasLayer, const std::string& otherwise)
+std::string_view DxfWalk::LayerRule(bool hasLayer, std::string_view otherwise)
 {
     if (!hasLayer)
         return otherwise;

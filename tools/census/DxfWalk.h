@@ -29,7 +29,7 @@ class DxfWalk : public DxfScan
     // Runs the reader of the current value, when it has one; -1 when it has none.
     int Dispatch(bool blockOnly);
     int SkipToNextEntity();
-    int PassOver(const std::string& reason);
+    int PassOver(std::string_view reason);
 
     // Reads the entity's pairs after its type up to the next group 0, handing each code to
     // onPair and noting whether one gave a layer name or a colour; false when the file ends.
@@ -43,7 +43,7 @@ class DxfWalk : public DxfScan
     int ReadImage();
     int ReadText();
 
-    std::string LayerRule(bool hasLayer, const std::string& otherwise = "no-layer-or-colour");
+    std::string_view LayerRule(bool hasLayer, std::string_view otherwise = "no-layer-or-colour");
     void FinishCircle(bool layerAfterRadius);
 
     std::unordered_set<std::wstring> m_layers;       // names a lookup finds

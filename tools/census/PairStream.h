@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dxf/PairValue.h"
 #include "platform/Afx.h"
 
 class PairStream
@@ -24,11 +25,10 @@ class PairStream
     bool Next();
     int Code() const { return m_code; }
     const CString& Value() const { return m_value; }
-    // The value is the keyword, ignoring case; one of another length is told at once.
+    // The value is the keyword (upper case), ignoring case; one of another length is told at once.
     bool Is(std::wstring_view keyword) const
     {
-        return static_cast<size_t>(m_value.GetLength()) == keyword.size() &&
-               m_value.CompareNoCase(keyword.data()) == 0;
+        return IsKeyword(m_value, keyword.data(), keyword.size());
     }
 
     // The file line of the current pair's code line, and the number of lines read so far.

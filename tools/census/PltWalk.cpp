@@ -1,7 +1,40 @@
 #include "PltWalk.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+
 #include "Reasons.h"
 #include "plt/Parameters.h"
+
+namespace
+{
+// How many bytes at the front of [p, p + n) a command's parameter text may hold: blank up to
+// "A", ";" excepted. Eight at a time: a carry or borrow marks only bytes above a marked one,
+// and the first marked byte ends the run.
+size_t ParameterRun(const unsigned char* p, size_t n)
+{
+    size_t i = 0;
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    const auto zeroAt = [&](std::uint64_t x) { return (x - ones) & ~x & highs; };
+    for (; i + 8 <= n; i += 8)
+    {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        const std::uint64_t marked = (((w + ones * 0x3F) | w) & highs) // "A" and above
+                                     | zeroAt(w & (ones * 0xE0))        // below blank
+                                     | zeroAt(w ^ (ones * ';'));
+        if (marked)
+            return i + static_cast<size_t>(__builtin_ctzll(marked) / 8);
+    }
+#endif
+    while (i < n && p[i] >= 0x20 && p[i] < 0x41 && p[i] != ';')
+        ++i;
+    return i;
+}
+} // namespace
 
 std::string PltWalk::ClassOf(const std::string& mnemonic)
 {
@@ -25,7 +58,7 @@ bool PltWalk::ReadLabel()
             if (c == kEnd)
             {
                 if (!m_label.IsEmpty()) // the last command, with nothing after it
-                    m_tally.Dropped(Mnemonic(), "plt-cut-off");
+                    m_tally.Fate(Mnemonic(), "plt-cut-off");
                 return false;
             }
             m_lines += c == L'\n';
@@ -37,14 +70,51 @@ bool PltWalk::ReadLabel()
                 break;
             }
             m_label += static_cast<wchar_t>(c);
+            if (m_label.GetLength() >= 2)
+                TakeParameterRun();
             c = fgetwc(m_file);
         }
         if (!m_label.IsEmpty())
         {
             m_label.Trim();
+            NameCommand();
             return true;
         }
     }
+}
+
+void PltWalk::TakeParameterRun()
+{
+    // Digits, signs, points, commas and blanks: the characters the loop above would add one
+    // at a time, taken from the stream's buffer at once.
+    size_t buffered = 0;
+    const unsigned char* bytes = RvzBufferedBytes(m_file, buffered);
+    const size_t run = ParameterRun(bytes, buffered);
+    wchar_t wide[256];
+    for (size_t done = 0; done < run;)
+    {
+        const size_t count = std::min(run - done, std::size(wide));
+        std::copy(bytes + done, bytes + done + count, wide);
+        m_label.Append(wide, static_cast<int>(count));
+        done += count;
+    }
+    RvzSkipBufferedBytes(m_file, run);
+}
+
+void PltWalk::NameCommand()
+{
+    // The row name depends on the first two characters alone, and a file uses few of them.
+    const wchar_t first = m_label.GetLength() > 0 ? m_label[0] : L'\0';
+    const wchar_t second = m_label.GetLength() > 1 ? m_label[1] : L'\0';
+    for (const NamedCommand& named : m_named)
+        if (named.first == first && named.second == second)
+        {
+            m_mnemonic = named.name;
+            return;
+        }
+    m_mnemonic = Mnemonic();
+    if (m_named.size() < kNamedCommands)
+        m_named.push_back({first, second, m_mnemonic});
 }
 
 std::string PltWalk::Mnemonic() const
@@ -72,15 +142,25 @@ int PltWalk::ShapeValueCount() const
 void PltWalk::NoteChain(const std::string& reason)
 {
     for (const auto& [mnemonic, count] : m_chain)
-        for (long long i = 0; i < count; ++i)
-            m_tally.Fate(mnemonic, reason);
+        m_tally.Fate(mnemonic, reason, count);
     m_chain.clear();
+}
+
+void PltWalk::AddToChain()
+{
+    for (auto& [mnemonic, count] : m_chain)
+        if (mnemonic == m_mnemonic)
+        {
+            ++count;
+            return;
+        }
+    m_chain.emplace_back(m_mnemonic, 1);
 }
 
 int PltWalk::Polyline(bool fromPen)
 {
     long long points = fromPen ? 1 : 0;
-    ++m_chain[Mnemonic()];
+    AddToChain();
     points += PenPoints();
     for (;;)
     {
@@ -92,8 +172,9 @@ int PltWalk::Polyline(bool fromPen)
         if (!Is(L"PD") && !Is(L"PA") && !Is(L"PR"))
             break;
         m_drawState = 1;
-        ++m_chain[Mnemonic()];
-        points += PenPoints();
+        AddToChain();
+        if (points < 2) // only whether the chain reaches two points matters
+            points += PenPoints();
     }
     if (points < 2)
         NoteChain("plt-pen-move");
@@ -110,13 +191,13 @@ WalkOutcome PltWalk::Run()
     bool going = m_file && ReadLabel();
     while (going)
     {
-        const std::string mnemonic = Mnemonic();
+        const std::string mnemonic = m_mnemonic;
         bool readNext = true;
         int result = 1;
         if (Is(L"SP") || Is(L"LT"))
         {
             m_drawState = 0;
-            m_tally.PassedOver(mnemonic, "plt-setting");
+            m_tally.Fate(mnemonic, "plt-setting");
         }
         else if (Is(L"PU") || Is(L"LB") || Is(L"PD"))
         {
@@ -136,13 +217,13 @@ WalkOutcome PltWalk::Run()
                 result = Polyline(false);
             else
             {
-                m_tally.PassedOver(mnemonic, "plt-pen-move");
+                m_tally.Fate(mnemonic, "plt-pen-move");
                 result = ReadLabel();
             }
             readNext = false;
         }
         else
-            m_tally.PassedOver(mnemonic, "plt-not-read");
+            m_tally.Fate(mnemonic, "plt-not-read");
         going = result != 0 && (!readNext || ReadLabel());
     }
     m_outcome.result = 0;

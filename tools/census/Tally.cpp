@@ -1,5 +1,7 @@
 #include "Tally.h"
 
+#include <iterator>
+
 #include "Reasons.h"
 #include "platform/WinCrt.h"
 
@@ -34,7 +36,7 @@ std::string TypeNames::Of(std::string key)
     return key;
 }
 
-std::string TypeNames::Of(const CString& value)
+const std::string& TypeNames::Of(const CString& value)
 {
     if (value.str() != m_lastValue || m_lastName.empty())
     {
@@ -51,14 +53,24 @@ AccountRow& Tally::Row(const std::string& type)
     return row;
 }
 
-void Tally::Fate(const std::string& type, const std::string& reason)
+long long& Tally::Counter(const std::string& type, std::string_view reason)
 {
-    if (reason.empty())
-        Kept(type);
-    else if (ReasonFor(reason).kind == ReasonKind::Dropped)
-        Dropped(type, reason);
-    else
-        PassedOver(type, reason);
+    for (const RecentFate& recent : m_recent)
+        if (recent.counter && recent.reason == reason && recent.type == type)
+            return *recent.counter;
+    AccountRow& row = Row(type);
+    const std::string code(reason);
+    long long* counter = reason.empty() ? &row.kept
+                         : ReasonFor(code).kind == ReasonKind::Dropped ? &row.dropped[code]
+                                                                        : &row.passedOver[code];
+    m_recent[m_nextRecent] = {type, code, counter};
+    m_nextRecent = (m_nextRecent + 1) % static_cast<int>(std::size(m_recent));
+    return *counter;
+}
+
+void Tally::Fate(const std::string& type, std::string_view reason, long long count)
+{
+    Counter(type, reason) += count;
 }
 
 long long Tally::OutsideCount(const std::string& type) const

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "Census.h"
 #include "platform/Afx.h"
@@ -12,7 +13,8 @@
 class TypeNames
 {
   public:
-    std::string Of(const CString& value);
+    // Valid until the next call.
+    const std::string& Of(const CString& value);
 
   private:
     std::string Of(std::string key);
@@ -25,29 +27,30 @@ class TypeNames
 class Tally
 {
   public:
-    void Kept(const std::string& type) { ++Row(type).kept; }
-    void Dropped(const std::string& type, const std::string& reason)
-    {
-        ++Row(type).dropped[reason];
-    }
-    void PassedOver(const std::string& type, const std::string& reason, long long count = 1)
-    {
-        Row(type).passedOver[reason] += count;
-    }
-    // A dropped or passed-over reason code, or "" for kept.
-    void Fate(const std::string& type, const std::string& reason);
+    // count entities of the type met the fate of a dropped or passed-over reason code, or
+    // "" for kept.
+    void Fate(const std::string& type, std::string_view reason, long long count = 1);
     // Entities the importer met outside the section the file's structure shows.
     void Outside(const std::string& type) { ++m_outside[type]; }
 
     const std::map<std::string, AccountRow>& Rows() const { return m_rows; }
-    std::map<std::string, AccountRow>& Rows() { return m_rows; }
     long long OutsideCount(const std::string& type) const;
 
   private:
     AccountRow& Row(const std::string& type);
+    long long& Counter(const std::string& type, std::string_view reason);
 
     std::map<std::string, AccountRow> m_rows;
     std::map<std::string, long long> m_outside;
+    // The counters of the last few fates: a file tells the same few, millions of times.
+    struct RecentFate
+    {
+        std::string type;
+        std::string reason;
+        long long* counter = nullptr;
+    };
+    RecentFate m_recent[8];
+    int m_nextRecent = 0;
 };
 
 // Sum of the counts of a row that are accounted for.

@@ -223,9 +223,28 @@ void FindNearestFreeEnds(ContourReport& report)
                 }
             }
 }
+
+// The free end whose nearest other free end is nearest of all, told that one alone.
+void FindLikeliestGap(ContourReport& report)
+{
+    const std::vector<ContourPoint> points = FreeEnds(report);
+    const std::optional<ClosestPair> closest = ClosestPairOf(points);
+    if (!closest)
+        return;
+    int i = 0; // the free ends come in the order FreeEnds lists them
+    for (OpenContour& chain : report.open)
+        for (ContourEnd& end : chain.ends)
+            if (end.free && i++ == closest->first)
+            {
+                end.nearest = points[closest->other];
+                end.nearestDistance = closest->distance;
+                return;
+            }
+}
 } // namespace
 
-ContourReport CheckContours(const Import& import, std::optional<double> tolerance)
+ContourReport CheckContours(const Import& import, std::optional<double> tolerance,
+                            NearestEnds nearest)
 {
     ContourReport report;
     {
@@ -247,6 +266,9 @@ ContourReport CheckContours(const Import& import, std::optional<double> toleranc
         const Chains chains = TraceChains(graph, open.size());
         Joiner(graph, chains, report).Run();
     }
-    FindNearestFreeEnds(report);
+    if (nearest == NearestEnds::Every)
+        FindNearestFreeEnds(report);
+    else
+        FindLikeliestGap(report);
     return report;
 }

@@ -65,8 +65,18 @@ struct ContourReport
     std::vector<int> firstInsertPiece; // the number of each insert's first child
 };
 
+// Which free ends are told their nearest other free end: every one, or only the end whose
+// nearest is nearest of all (the one ContourLine names), which costs far less on a drawing
+// with many open chains.
+enum class NearestEnds
+{
+    Every,
+    LikeliestGap,
+};
+
 // Checks every piece of the import; without a tolerance it takes the default share.
-ContourReport CheckContours(const Import& import, std::optional<double> tolerance);
+ContourReport CheckContours(const Import& import, std::optional<double> tolerance,
+                            NearestEnds nearest = NearestEnds::Every);
 
 // {"tolerance", "closed", "loopsOfPieces", "open": [{"pieces", "gap", "ends", "nearest"}]};
 // "nearest" holds per end {"end": [x, y], "distance"}, or null where there is none.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <future>
+#include <limits>
 
 #include "Pieces.h"
 
@@ -214,8 +216,46 @@ class PointTree
         return nearest;
     }
 
+    // The closest pair among the points from..to of the tree's order and any other point.
+    // Each point's nearest is looked for within the nearest distance found so far: once a
+    // close pair is known, most searches end at once. Distances are compared as NearestOthers
+    // gives them, after the square root, where squares a little apart may tie.
+    std::optional<ClosestPair> Closest(int from, int to) const
+    {
+        std::optional<ClosestPair> closest;
+        double bound = HUGE_VAL; // a square beyond it makes a longer distance
+        for (int at = from; at < to; ++at)
+        {
+            // Until a pair is found this is the search NearestOthers makes; after, one that
+            // takes a point at the bound too.
+            Best best{m_nodes[at].index};
+            if (closest)
+            {
+                best.index = std::numeric_limits<int>::max();
+                best.square = bound;
+            }
+            Search(m_nodes[at].point, 0, static_cast<int>(m_nodes.size()), true, best);
+            if (best.index < 0 || best.index == std::numeric_limits<int>::max())
+                continue;
+            const ClosestPair pair{m_nodes[at].index, best.index, best.Result().second};
+            if (!closest || pair.distance < closest->distance)
+                bound = best.square * (1 + 1e-15); // the squares with this root lie within
+            if (!closest || Closer(pair, *closest))
+                closest = pair;
+        }
+        return closest;
+    }
+
+    int Size() const { return static_cast<int>(m_nodes.size()); }
+
+    static bool Closer(const ClosestPair& a, const ClosestPair& b)
+    {
+        return a.distance < b.distance || (a.distance == b.distance && a.first < b.first);
+    }
+
   private:
     static constexpr int kLeaf = 8;
+    static constexpr int kBuiltBeside = 1 << 14;
 
     void Build(int lo, int hi, bool byX)
     {
@@ -230,6 +270,13 @@ class PointTree
         else
             std::nth_element(first, middle, last,
                              [](const Node& a, const Node& b) { return a.point.y < b.point.y; });
+        if (lo == 0 && hi - lo >= kBuiltBeside) // the two halves of a large tree at once
+        {
+            auto low = std::async(std::launch::async, [=] { Build(lo, mid, !byX); });
+            Build(mid + 1, hi, !byX);
+            low.get();
+            return;
+        }
         Build(lo, mid, !byX);
         Build(mid + 1, hi, !byX);
     }
@@ -243,8 +290,9 @@ class PointTree
             return;
         }
         const int mid = lo + (hi - lo) / 2;
-        best.Offer(q, m_nodes[mid]);
         const double across = byX ? q.x - m_nodes[mid].point.x : q.y - m_nodes[mid].point.y;
+        if (across * across <= best.square) // else it lies farther than the nearest so far
+            best.Offer(q, m_nodes[mid]);
         const bool lowFirst = across < 0;
         Search(q, lowFirst ? lo : mid + 1, lowFirst ? mid : hi, !byX, best);
         // Equally far across still may hold a tie listed earlier.
@@ -398,4 +446,20 @@ std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint
     if (grid.Spread())
         return grid.NearestOthers();
     return PointTree(grid.TakeNodes()).NearestOthers();
+}
+
+std::optional<ClosestPair> ClosestPairOf(const std::vector<ContourPoint>& points)
+{
+    std::vector<Node> nodes(points.size());
+    for (size_t i = 0; i < points.size(); ++i)
+        nodes[i] = {points[i], static_cast<int>(i)};
+    const PointTree tree(std::move(nodes));
+    // Two halves of the searches at once: the summary waits for this alone.
+    const int half = tree.Size() / 2;
+    auto low = std::async(std::launch::async, [&] { return tree.Closest(0, half); });
+    const std::optional<ClosestPair> high = tree.Closest(half, tree.Size());
+    const std::optional<ClosestPair> first = low.get();
+    if (first && high)
+        return PointTree::Closer(*high, *first) ? high : first;
+    return first ? first : high;
 }

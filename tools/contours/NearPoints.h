@@ -1,5 +1,6 @@
 #pragma once
 // Points near each other: the groups that meet within a tolerance, and each one's nearest.
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,16 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
 // alone); of points equally near, the one listed first. Found in a grid of cells, or in a tree
 // split by x and y in turn where the points bunch into few cells.
 std::vector<std::pair<int, double>> NearestOthers(const std::vector<ContourPoint>& points);
+
+// Of the points whose nearest other point is nearest of all, the one listed first, with that
+// nearest point and their distance: what NearestOthers gives it, found without the others.
+struct ClosestPair
+{
+    int first = -1;
+    int other = -1;
+    double distance = 0.0;
+};
+std::optional<ClosestPair> ClosestPairOf(const std::vector<ContourPoint>& points);
 
 // The representative of i's set in a union-find forest, halving the path on the way.
 inline int Root(std::vector<int>& parent, int i)

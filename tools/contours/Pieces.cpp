@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 #include "Arc.h"
+#include "ShapeKind.h"
 
 namespace
 {
+const size_t kCollectedBeside = 1 << 14;
+
 bool Finite(const ContourPoint& p)
 {
     return std::isfinite(p.x) && std::isfinite(p.y);
@@ -25,19 +29,32 @@ class Collector
         return std::move(m_list);
     }
 
-    // Every shape of the list gets the next number; a body's children share its number.
-    void AddAll(const OwnedShapes& shapes)
+    // Shape i of the list, from..to, is numbered i; a body's children share its number.
+    void AddRange(const OwnedShapes& shapes, size_t from, size_t to)
     {
-        for (const auto& shape : shapes)
-            AddObject(*shape, m_next++);
+        m_next = static_cast<int>(from);
+        for (size_t i = from; i < to; ++i)
+            AddObject(*shapes[i], m_next++);
+    }
+
+    // The pieces another collector found after these, and its extent.
+    void Append(Collector&& after)
+    {
+        m_list.pieces.insert(m_list.pieces.end(), after.m_list.pieces.begin(),
+                             after.m_list.pieces.end());
+        m_list.firstInsertPiece = std::move(after.m_list.firstInsertPiece);
+        m_minX = std::min(m_minX, after.m_minX);
+        m_minY = std::min(m_minY, after.m_minY);
+        m_maxX = std::max(m_maxX, after.m_maxX);
+        m_maxY = std::max(m_maxY, after.m_maxY);
     }
 
     // An insert's children each get a number of their own.
     void AddInsertChildren(const CObject& insert)
     {
         m_list.firstInsertPiece.push_back(m_next);
-        if (const auto* body = dynamic_cast<const CBodyShape*>(&insert))
-            AddChildren(*body);
+        if (KindOf(insert) == ShapeKind::Body)
+            AddChildren(static_cast<const CBodyShape&>(insert));
     }
 
   private:
@@ -45,33 +62,47 @@ class Collector
     {
         for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
         {
-            if (const auto* inner = dynamic_cast<const CBodyShape*>(body.m_arrShape[i]))
-                AddChildren(*inner);
-            else if (body.m_arrShape[i])
-                AddObject(*body.m_arrShape[i], m_next++);
+            const CObject* child = body.m_arrShape[i];
+            if (child && KindOf(*child) == ShapeKind::Body)
+                AddChildren(static_cast<const CBodyShape&>(*child));
+            else if (child)
+                AddObject(*child, m_next++);
         }
     }
 
     void AddObject(const CObject& object, int number)
     {
-        if (const auto* body = dynamic_cast<const CBodyShape*>(&object))
-            for (INT_PTR i = 0; i < body->m_arrShape.GetSize(); ++i)
-            {
-                if (body->m_arrShape[i])
-                    AddObject(*body->m_arrShape[i], number);
-            }
-        else if (const auto* p = dynamic_cast<const CPolylineShape*>(&object))
-            AddPoints(number, p->m_pX, p->m_pY, p->m_nCount, p->m_bClose != 0);
-        else if (const auto* c = dynamic_cast<const CCircleShape*>(&object))
-            AddArc(number, *c);
-        else if (const auto* e = dynamic_cast<const CEllipseShape*>(&object))
+        switch (KindOf(object))
         {
-            CEllipseShape outline(*e); // GetPolyData is not const
+        case ShapeKind::Body:
+        {
+            const auto& body = static_cast<const CBodyShape&>(object);
+            for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
+                if (body.m_arrShape[i])
+                    AddObject(*body.m_arrShape[i], number);
+            break;
+        }
+        case ShapeKind::Polyline:
+        {
+            const auto& p = static_cast<const CPolylineShape&>(object);
+            AddPoints(number, p.m_pX, p.m_pY, p.m_nCount, p.m_bClose != 0);
+            break;
+        }
+        case ShapeKind::Circle:
+            AddArc(number, static_cast<const CCircleShape&>(object));
+            break;
+        case ShapeKind::Ellipse:
+        {
+            CEllipseShape outline(static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
             POLYDATA record;
             outline.GetPolyData(record);
             AddPoints(number, record.m_pX, record.m_pY, record.m_nCount, record.m_bClose != 0);
             delete[] record.m_pX;
             delete[] record.m_pY;
+            break;
+        }
+        default:
+            break;
         }
     }
 
@@ -130,9 +161,23 @@ class Collector
 
 PieceList CollectPieces(const Import& import)
 {
-    Collector collector(import.shapes.size());
-    collector.AddAll(import.shapes);
+    // On a large drawing, the first half of the shapes beside the rest.
+    const size_t shapes = import.shapes.size();
+    const size_t half = shapes >= kCollectedBeside ? shapes / 2 : 0;
+    std::future<Collector> first;
+    if (half > 0)
+        first = std::async(std::launch::async, [&] {
+            Collector collector(half);
+            collector.AddRange(import.shapes, 0, half);
+            return collector;
+        });
+    Collector rest(shapes - half);
+    rest.AddRange(import.shapes, half, shapes);
     for (const auto& insert : import.inserts)
-        collector.AddInsertChildren(*insert);
+        rest.AddInsertChildren(*insert);
+    if (half == 0)
+        return rest.Take();
+    Collector collector = first.get();
+    collector.Append(std::move(rest));
     return collector.Take();
 }

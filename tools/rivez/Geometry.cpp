@@ -4,21 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-void Extent::Add(double x, double y)
-{
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return;
-    if (IsEmpty())
-    {
-        minX = maxX = x;
-        minY = maxY = y;
-        return;
-    }
-    minX = std::min(minX, x);
-    maxX = std::max(maxX, x);
-    minY = std::min(minY, y);
-    maxY = std::max(maxY, y);
-}
+#include "ShapeKind.h"
 
 void Extent::Add(const Extent& other)
 {
@@ -65,25 +51,42 @@ Extent ArcExtent(const CCircleShape& c)
 Extent ShapeExtent(const CObject& object)
 {
     Extent extent;
-    if (const auto* body = dynamic_cast<const CBodyShape*>(&object))
-        ForEachShape(body->m_arrShape, [&](const CShape& s) { extent.Add(ShapeExtent(s)); });
-    else if (const auto* p = dynamic_cast<const CPolylineShape*>(&object))
-        for (int i = 0; i < p->m_nCount; ++i)
-            extent.Add(p->m_pX[i], p->m_pY[i]);
-    else if (const auto* c = dynamic_cast<const CCircleShape*>(&object))
-        extent = ArcExtent(*c);
-    else if (const auto* e = dynamic_cast<const CEllipseShape*>(&object))
+    switch (KindOf(object))
     {
-        CEllipseShape outline(*e); // GetPolyData is not const
+    case ShapeKind::Body:
+        ForEachShape(static_cast<const CBodyShape&>(object).m_arrShape,
+                     [&](const CShape& s) { extent.Add(ShapeExtent(s)); });
+        break;
+    case ShapeKind::Polyline:
+    {
+        const auto& p = static_cast<const CPolylineShape&>(object);
+        for (int i = 0; i < p.m_nCount; ++i)
+            extent.Add(p.m_pX[i], p.m_pY[i]);
+        break;
+    }
+    case ShapeKind::Circle:
+        extent = ArcExtent(static_cast<const CCircleShape&>(object));
+        break;
+    case ShapeKind::Ellipse:
+    {
+        CEllipseShape outline(static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
         POLYDATA record;
         outline.GetPolyData(record);
         for (int i = 0; i < record.m_nCount; ++i)
             extent.Add(record.m_pX[i], record.m_pY[i]);
         delete[] record.m_pX;
         delete[] record.m_pY;
+        break;
     }
-    else if (const auto* t = dynamic_cast<const CTextShape*>(&object))
-        extent.Add(t->m_dX, t->m_dY);
+    case ShapeKind::Text:
+    {
+        const auto& t = static_cast<const CTextShape&>(object);
+        extent.Add(t.m_dX, t.m_dY);
+        break;
+    }
+    case ShapeKind::Other:
+        break;
+    }
     return extent;
 }
 
@@ -96,24 +99,30 @@ Extent ImportExtent(const Import& import)
     return extent;
 }
 
+namespace
+{
+// A body's children in turn, or the shape itself; objects that are neither are left out.
+void VisitObject(const CObject* object, const std::function<void(const CShape&)>& visit)
+{
+    if (!object)
+        return;
+    const ShapeKind kind = KindOf(*object);
+    if (kind == ShapeKind::Body)
+        ForEachShape(static_cast<const CBodyShape*>(object)->m_arrShape, visit);
+    else if (const auto* shape = kind == ShapeKind::Other ? dynamic_cast<const CShape*>(object)
+                                                         : static_cast<const CShape*>(object))
+        visit(*shape);
+}
+} // namespace
+
 void ForEachShape(const CObArray& shapes, const std::function<void(const CShape&)>& visit)
 {
     for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
-    {
-        if (const auto* body = dynamic_cast<const CBodyShape*>(shapes[i]))
-            ForEachShape(body->m_arrShape, visit);
-        else if (const auto* shape = dynamic_cast<const CShape*>(shapes[i]))
-            visit(*shape);
-    }
+        VisitObject(shapes[i], visit);
 }
 
 void ForEachShape(const OwnedShapes& shapes, const std::function<void(const CShape&)>& visit)
 {
     for (const auto& object : shapes)
-    {
-        if (const auto* body = dynamic_cast<const CBodyShape*>(object.get()))
-            ForEachShape(body->m_arrShape, visit);
-        else if (const auto* shape = dynamic_cast<const CShape*>(object.get()))
-            visit(*shape);
-    }
+        VisitObject(object.get(), visit);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // What the summary and the picture both need of an import's shapes.
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -10,7 +12,22 @@
 // The smallest rectangle holding the points added to it.
 struct Extent
 {
-    void Add(double x, double y);
+    // Inline: the extent of a large drawing adds millions of points.
+    void Add(double x, double y)
+    {
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return;
+        if (IsEmpty())
+        {
+            minX = maxX = x;
+            minY = maxY = y;
+            return;
+        }
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
     void Add(const Extent& other);
     bool IsEmpty() const { return !(minX <= maxX); }
 

@@ -1,17 +1,24 @@
 #include "ShapeCounts.h"
 
+#include "ShapeKind.h"
+
 void ShapeCounts::Count(const CShape& shape)
 {
-    if (const auto* p = dynamic_cast<const CPolylineShape*>(&shape))
+    switch (KindOf(shape))
     {
+    case ShapeKind::Polyline:
         ++polylines;
-        points += p->m_nCount;
-    }
-    else if (dynamic_cast<const CCircleShape*>(&shape))
+        points += static_cast<const CPolylineShape&>(shape).m_nCount;
+        break;
+    case ShapeKind::Circle:
         ++circles;
-    else if (dynamic_cast<const CEllipseShape*>(&shape))
+        break;
+    case ShapeKind::Ellipse:
         ++ellipses;
-    else
+        break;
+    default:
         ++texts;
+        break;
+    }
     ++byLineClass[shape.m_nLineType];
 }

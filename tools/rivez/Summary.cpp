@@ -80,8 +80,9 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
 {
     // The contour check and the census (already reading beside the import) take the second
     // core while this one counts the shapes.
-    auto contours = std::async(std::launch::async,
-                               [&] { return ContourLine(CheckContours(import, options.gapTolerance)); });
+    auto contours = std::async(std::launch::async, [&] {
+        return ContourLine(CheckContours(import, options.gapTolerance, NearestEnds::LikeliestGap));
+    });
     ShapeCounts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
     ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
