@@ -1,48 +1,10 @@
 #include "plt/CKVPlt.h"
 
-#include <cstdint>
-#include <cstring>
 #include "plt/Mnemonic.h"
+#include "plt/Parameters.h"
 
 namespace
 {
-// Bytes of a command's parameter text: from blank up to but not including "A" (digits, signs,
-// points, commas, blanks), ";" excepted. None of them ends a command once its mnemonic is read.
-struct ParameterBytes
-{
-    bool in[256] = {};
-    constexpr ParameterBytes()
-    {
-        for (int b = 0x20; b < 0x41; ++b)
-            in[b] = b != ';';
-    }
-};
-constexpr ParameterBytes kParameterBytes;
-
-// How many bytes at the front of [p, p + n) are parameter bytes; eight at a time where a word
-// test can tell (a borrow or carry only marks bytes above one that is marked already).
-size_t ParameterRunLength(const unsigned char* p, size_t n)
-{
-    size_t i = 0;
-#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    const std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
-    const auto zeroAt = [&](std::uint64_t x) { return (x - ones) & ~x & highs; };
-    for (; i + 8 <= n; i += 8)
-    {
-        std::uint64_t w;
-        std::memcpy(&w, p + i, 8);
-        const std::uint64_t marked = (((w + ones * 0x3F) | w) & highs) // "A" and above
-                                     | zeroAt(w & (ones * 0xE0))        // below blank
-                                     | zeroAt(w ^ (ones * ';'));
-        if (marked)
-            return i + static_cast<size_t>(__builtin_ctzll(marked) / 8);
-    }
-#endif
-    for (; i < n && kParameterBytes.in[p[i]]; ++i)
-    {
-    }
-    return i;
-}
 
 // Appends the parameter text that follows in the stream's buffer at once, as reading it a
 // character at a time would.

@@ -1,40 +1,10 @@
 #include "PltWalk.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <iterator>
 
 #include "Reasons.h"
 #include "plt/Parameters.h"
-
-namespace
-{
-// How many bytes at the front of [p, p + n) a command's parameter text may hold: blank up to
-// "A", ";" excepted. Eight at a time: a carry or borrow marks only bytes above a marked one,
-// and the first marked byte ends the run.
-size_t ParameterRun(const unsigned char* p, size_t n)
-{
-    size_t i = 0;
-#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
-    const auto zeroAt = [&](std::uint64_t x) { return (x - ones) & ~x & highs; };
-    for (; i + 8 <= n; i += 8)
-    {
-        std::uint64_t w;
-        std::memcpy(&w, p + i, 8);
-        const std::uint64_t marked = (((w + ones * 0x3F) | w) & highs) // "A" and above
-                                     | zeroAt(w & (ones * 0xE0))        // below blank
-                                     | zeroAt(w ^ (ones * ';'));
-        if (marked)
-            return i + static_cast<size_t>(__builtin_ctzll(marked) / 8);
-    }
-#endif
-    while (i < n && p[i] >= 0x20 && p[i] < 0x41 && p[i] != ';')
-        ++i;
-    return i;
-}
-} // namespace
 
 std::string PltWalk::ClassOf(const std::string& mnemonic)
 {
@@ -89,7 +59,7 @@ void PltWalk::TakeParameterRun()
     // at a time, taken from the stream's buffer at once.
     size_t buffered = 0;
     const unsigned char* bytes = RvzBufferedBytes(m_file, buffered);
-    const size_t run = ParameterRun(bytes, buffered);
+    const size_t run = ParameterRunLength(bytes, buffered);
     wchar_t wide[256];
     for (size_t done = 0; done < run;)
     {
