@@ -156,9 +156,9 @@ static std::wstring AllLines(FILE* f)
     return text;
 }
 
-// A regular file is read a window of 1 MiB at a time, anything else into a buffer: both give
-// the same characters, with a UTF-8 sequence and a CR LF straddling the windows' seams.
-TEST(WideOpen, ReadsFilesAcrossTheirWindowsAsPipesAreRead)
+// A file and a pipe read through the stream's own buffer give the same characters, with a
+// UTF-8 sequence and a CR LF straddling the seams where the buffer is filled again.
+TEST(WideOpen, ReadsFilesAcrossTheirBuffersAsPipesAreRead)
 {
     std::string bytes;
     std::wstring expected;
