@@ -2,42 +2,21 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <random>
 #include <string>
-#include <unistd.h>
 
 #include "Contours.h"
 #include "NearPoints.h"
+#include "ScatteredLines.h"
 
 namespace
 {
 const int kSegments = 1000000;
 
-// A DXF file of separate LINEs on one cutting layer, scattered over a 1000 x 1000 sheet.
+// The scattered LINEs, written once and removed at exit.
 class SegmentFile
 {
   public:
-    SegmentFile()
-    {
-        char name[] = "/tmp/rvz_contoursXXXXXX";
-        FILE* f = fdopen(mkstemp(name), "wb");
-        m_path = name;
-        std::fputs("  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n  0\nLAYER\n  2\nCUT\n"
-                   " 70\n0\n 62\n1\n  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n",
-                   f);
-        std::mt19937_64 rng(19);
-        std::uniform_real_distribution<> at(0, 1000), length(1, 10), turn(0, 6.283185307179586);
-        for (int i = 0; i < kSegments; ++i)
-        {
-            const double x = at(rng), y = at(rng), l = length(rng), a = turn(rng);
-            std::fprintf(f,
-                         "  0\nLINE\n  8\nCUT\n 10\n%.6f\n 20\n%.6f\n 30\n0.0\n 11\n%.6f\n 21\n"
-                         "%.6f\n 31\n0.0\n",
-                         x, y, x + l * std::cos(a), y + l * std::sin(a));
-        }
-        std::fputs("  0\nENDSEC\n  0\nEOF\n", f);
-        std::fclose(f);
-    }
+    SegmentFile() : m_path(WriteScatteredLines(kSegments)) {}
     ~SegmentFile() { std::remove(m_path.c_str()); }
 
     std::string m_path;

@@ -3,16 +3,13 @@
 // rvz_parts segments [RUNS]          — the same for one million separate LINEs.
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
-
-#include <unistd.h>
 
 #include "Contours.h"
 #include "Parts.h"
+#include "ScatteredLines.h"
 
 namespace
 {
@@ -29,29 +26,6 @@ template <class Work> double BestSeconds(int runs, Work work)
     return best;
 }
 
-// One million LINEs of 1 to 10 units on one cutting layer, scattered over a 1000 x 1000
-// sheet: they cross, and some end on others, as loose line work does.
-std::string WriteSegments()
-{
-    char name[] = "/tmp/rvz_partsXXXXXX";
-    FILE* f = fdopen(mkstemp(name), "wb");
-    std::fputs("  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n  0\nLAYER\n  2\nCUT\n"
-               " 70\n0\n 62\n1\n  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n",
-               f);
-    std::mt19937_64 rng(19);
-    std::uniform_real_distribution<> at(0, 1000), length(1, 10), turn(0, 6.283185307179586);
-    for (int i = 0; i < 1000000; ++i)
-    {
-        const double x = at(rng), y = at(rng), l = length(rng), a = turn(rng);
-        std::fprintf(f,
-                     "  0\nLINE\n  8\nCUT\n 10\n%.6f\n 20\n%.6f\n 30\n0.0\n 11\n%.6f\n 21\n"
-                     "%.6f\n 31\n0.0\n",
-                     x, y, x + l * std::cos(a), y + l * std::sin(a));
-    }
-    std::fputs("  0\nENDSEC\n  0\nEOF\n", f);
-    std::fclose(f);
-    return name;
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -64,7 +38,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string importer = segments ? "dxf" : argv[1];
-    const std::string path = segments ? WriteSegments() : argv[2];
+    const std::string path = segments ? WriteScatteredLines(1000000) : argv[2];
     const int runs = argc > (segments ? 2 : 3) ? std::max(1, std::atoi(argv[segments ? 2 : 3])) : 3;
 
     Import import;

@@ -3,36 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "Contours.h"
+#include "support/DrawingBuilder.h"
 
 namespace
 {
-// An import built in memory, shape by shape.
-struct Drawing
+// An import built in memory, shape by shape; a square is four separate lines.
+struct Drawing : DrawingBuilder<Drawing>
 {
-    Import import;
-
-    Drawing& Line(double x1, double y1, double x2, double y2) { return Polyline({x1, y1, x2, y2}); }
-    Drawing& Polyline(std::vector<double> xy, bool closed = false)
-    {
-        auto p = std::make_unique<CPolylineShape>();
-        for (size_t i = 0; i + 1 < xy.size(); i += 2)
-            p->Add(xy[i], xy[i + 1], 1);
-        p->m_bClose = closed;
-        import.shapes.push_back(std::move(p));
-        return *this;
-    }
-    // Counter-clockwise from a0 to a1, in degrees.
-    Drawing& Arc(double cx, double cy, double r, double a0, double a1)
-    {
-        auto c = std::make_unique<CCircleShape>();
-        c->m_dCenterX = cx;
-        c->m_dCenterY = cy;
-        c->m_dRadius = r;
-        c->m_dStartAngle = DegreesToRadians(a0);
-        c->m_dEndAngle = DegreesToRadians(a1);
-        import.shapes.push_back(std::move(c));
-        return *this;
-    }
     Drawing& Square(double x, double y, double side)
     {
         return Line(x, y, x + side, y)

@@ -25,16 +25,11 @@ class Grid
   public:
     Grid(const std::vector<ContourPoint>& points, double tolerance)
     {
-        double maxX = -HUGE_VAL, maxY = -HUGE_VAL;
-        for (const ContourPoint& p : points)
-        {
-            m_minX = std::min(m_minX, p.x);
-            m_minY = std::min(m_minY, p.y);
-            maxX = std::max(maxX, p.x);
-            maxY = std::max(maxY, p.y);
-        }
+        const PointBox box = BoxAround(points);
+        m_minX = box.minX;
+        m_minY = box.minY;
         // Halved first, so that no difference overflows.
-        const double half = std::max(maxX / 2 - m_minX / 2, maxY / 2 - m_minY / 2);
+        const double half = std::max(box.maxX / 2 - m_minX / 2, box.maxY / 2 - m_minY / 2);
         m_cell = std::max({tolerance, half / 0x1p30, 0x1p-1000});
     }
 
@@ -312,18 +307,11 @@ class PointGrid
   public:
     explicit PointGrid(const std::vector<ContourPoint>& points)
     {
-        double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
-        for (const ContourPoint& p : points)
-        {
-            minX = std::min(minX, p.x);
-            minY = std::min(minY, p.y);
-            maxX = std::max(maxX, p.x);
-            maxY = std::max(maxY, p.y);
-        }
+        const PointBox box = BoxAround(points);
         // Halved throughout, so that no difference overflows.
-        m_halfMinX = minX / 2;
-        m_halfMinY = minY / 2;
-        const double w = maxX / 2 - m_halfMinX, h = maxY / 2 - m_halfMinY;
+        m_halfMinX = box.minX / 2;
+        m_halfMinY = box.minY / 2;
+        const double w = box.maxX / 2 - m_halfMinX, h = box.maxY / 2 - m_halfMinY;
         const double n = static_cast<double>(points.size());
         const double side = std::max(w, h);
         m_halfCell = std::max(std::sqrt(2 * (w / n) * h), 2 * side / n);

@@ -1,10 +1,30 @@
 #pragma once
 // Points near each other: the groups that meet within a tolerance, and each one's nearest.
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "Contours.h"
+
+// The least box around the points; the wrong way round (infinite) when there are none.
+struct PointBox
+{
+    double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+};
+inline PointBox BoxAround(const std::vector<ContourPoint>& points)
+{
+    PointBox box;
+    for (const ContourPoint& p : points)
+    {
+        box.minX = std::min(box.minX, p.x);
+        box.minY = std::min(box.minY, p.y);
+        box.maxX = std::max(box.maxX, p.x);
+        box.maxY = std::max(box.maxY, p.y);
+    }
+    return box;
+}
 
 // The group of every point, numbered 0, 1, ... A point joins the groups of the points before
 // it that started a group within the tolerance of it, or starts one. The points go in the

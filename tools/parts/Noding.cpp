@@ -62,16 +62,9 @@ class Touching
   private:
     Geos::Geometry BoxOf(const Path& points) const
     {
-        double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
-        for (const ContourPoint& p : points)
-        {
-            minX = std::min(minX, p.x);
-            minY = std::min(minY, p.y);
-            maxX = std::max(maxX, p.x);
-            maxY = std::max(maxY, p.y);
-        }
-        return m_geos.Box(minX - m_tolerance, minY - m_tolerance, maxX + m_tolerance,
-                          maxY + m_tolerance);
+        const PointBox box = BoxAround(points);
+        return m_geos.Box(box.minX - m_tolerance, box.minY - m_tolerance, box.maxX + m_tolerance,
+                          box.maxY + m_tolerance);
     }
 
     void Link(int a, int b)
