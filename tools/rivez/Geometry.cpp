@@ -60,8 +60,7 @@ Extent ShapeExtent(const CObject& object)
     case ShapeKind::Polyline:
     {
         const auto& p = static_cast<const CPolylineShape&>(object);
-        for (int i = 0; i < p.m_nCount; ++i)
-            extent.Add(p.m_pX[i], p.m_pY[i]);
+        extent.AddPoints(p.m_pX, p.m_pY, p.m_nCount);
         break;
     }
     case ShapeKind::Circle:
@@ -72,8 +71,7 @@ Extent ShapeExtent(const CObject& object)
         CEllipseShape outline(static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
         POLYDATA record;
         outline.GetPolyData(record);
-        for (int i = 0; i < record.m_nCount; ++i)
-            extent.Add(record.m_pX[i], record.m_pY[i]);
+        extent.AddPoints(record.m_pX, record.m_pY, record.m_nCount);
         delete[] record.m_pX;
         delete[] record.m_pY;
         break;

@@ -29,6 +29,15 @@ struct Extent
         maxY = std::max(maxY, y);
     }
     void Add(const Extent& other);
+    // The points of two coordinate arrays in turn, as Add takes them one by one.
+    void AddPoints(const double* xs, const double* ys, int count)
+    {
+        // On a copy: members could alias the arrays, and would be stored after every point.
+        Extent extent = *this;
+        for (int i = 0; i < count; ++i)
+            extent.Add(xs[i], ys[i]);
+        *this = extent;
+    }
     bool IsEmpty() const { return !(minX <= maxX); }
 
     double minX = 1.0, minY = 1.0, maxX = -1.0, maxY = -1.0; // empty until the first point

@@ -292,8 +292,7 @@ Extent PictureExtent(const Import& import)
         {
             double xs[4], ys[4];
             text->GetBoxCorners(xs, ys);
-            for (int i = 0; i < 4; ++i)
-                extent.Add(xs[i], ys[i]);
+            extent.AddPoints(xs, ys, 4);
         }
     };
     ForEachShape(import.shapes, addTextBox);
