@@ -63,6 +63,8 @@ struct CellRun
 
 namespace
 {
+const size_t kSortedBeside = 1 << 16;
+
 // The points' cell keys and indices in order: spread by their key's share of the keys' range
 // into buckets of a few each, then each bucket sorted on its own, short and in cache.
 std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
@@ -92,8 +94,18 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
     std::vector<int> filled(first.begin(), first.end() - 1);
     for (size_t i = 0; i < points.size(); ++i)
         order[filled[bucketOf(keys[i])]++] = {keys[i], static_cast<int>(i)};
-    for (size_t b = 0; b < buckets; ++b)
-        std::sort(order.begin() + first[b], order.begin() + first[b + 1]);
+    auto sortBuckets = [&](size_t from, size_t to) {
+        for (size_t b = from; b < to; ++b)
+            std::sort(order.begin() + first[b], order.begin() + first[b + 1]);
+    };
+    // On many points, the first half of the buckets beside the rest.
+    const size_t half = points.size() >= kSortedBeside ? buckets / 2 : 0;
+    std::future<void> low;
+    if (half > 0)
+        low = std::async(std::launch::async, sortBuckets, 0, half);
+    sortBuckets(half, buckets);
+    if (low.valid())
+        low.get();
     return order;
 }
 } // namespace
@@ -103,6 +115,15 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
     const Grid grid(points, tolerance);
     const std::vector<std::pair<uint64_t, int>> order = SortedByCell(grid, points);
 
+    // The walk reads the points, and joins their groups, by their places in that order, one
+    // after another in memory.
+    std::vector<ContourPoint> at(order.size());
+    std::vector<int> placeOf(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+    {
+        at[i] = points[order[i].second];
+        placeOf[order[i].second] = static_cast<int>(i);
+    }
     std::vector<int> parent(points.size()), founders;
     for (size_t i = 0; i < parent.size(); ++i)
         parent[i] = static_cast<int>(i);
@@ -111,7 +132,7 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
     for (size_t i = 0; i < order.size(); ++i)
     {
         const Cell cell = Grid::CellOf(order[i].first);
-        const int index = order[i].second;
+        const int place = static_cast<int>(i);
         if (runs.empty() || !(runs.back().cell == cell))
         {
             const int founded = static_cast<int>(founders.size());
@@ -126,9 +147,9 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
         auto join = [&](const CellRun& run)
         {
             for (int f = run.firstFounder; f < run.endFounder; ++f)
-                if (Distance(points[index], points[founders[f]]) <= tolerance)
+                if (Distance(at[place], at[founders[f]]) <= tolerance)
                 {
-                    parent[Root(parent, index)] = Root(parent, founders[f]);
+                    parent[Root(parent, place)] = Root(parent, founders[f]);
                     near = true;
                 }
         };
@@ -139,7 +160,7 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
         join(runs.back());
         if (!near)
         {
-            founders.push_back(index);
+            founders.push_back(place);
             runs.back().endFounder = static_cast<int>(founders.size());
         }
     }
@@ -147,7 +168,7 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
     int groups = 0;
     for (size_t i = 0; i < points.size(); ++i)
     {
-        int& n = number[Root(parent, static_cast<int>(i))];
+        int& n = number[Root(parent, placeOf[i])];
         if (n < 0)
             n = groups++;
         group[i] = n;
