@@ -32,7 +32,7 @@ bool ExpectEveryPieceCountedOnce(const std::filesystem::path& file)
     std::sort(seen.begin(), seen.end());
     EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << path;
     // The summary's cheaper check tells the same line.
-    EXPECT_EQ(ContourLine(CheckContours(import, std::nullopt, NearestEnds::LikeliestGap)),
+    EXPECT_EQ(ContourLine(CheckContours(import, std::nullopt, ContourDetail::Line)),
               ContourLine(report))
         << path;
     return true;

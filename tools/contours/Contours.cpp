@@ -99,8 +99,9 @@ Chains TraceChains(const PieceGraph& graph, size_t pieceCount)
 class Joiner
 {
   public:
-    Joiner(const PieceGraph& graph, const Chains& chains, ContourReport& report)
-        : m_graph(graph), m_chains(chains), m_report(report)
+    Joiner(const PieceGraph& graph, const Chains& chains, ContourReport& report,
+           bool listJoinedPieces)
+        : m_graph(graph), m_chains(chains), m_report(report), m_listJoinedPieces(listJoinedPieces)
     {
     }
 
@@ -172,7 +173,7 @@ class Joiner
                 m_report.joined.push_back({{}, 1});
             }
             JoinedLoops& joined = m_report.joined[group];
-            for (int i = m_chains.begin[c]; i < m_chains.begin[c + 1]; ++i)
+            for (int i = m_chains.begin[c]; m_listJoinedPieces && i < m_chains.begin[c + 1]; ++i)
                 joined.pieces.push_back(m_graph.Number(m_chains.entries[i]));
             // One loop for the group, plus one per chain, less one per point it joins.
             ++joined.loops;
@@ -203,6 +204,7 @@ class Joiner
     const PieceGraph& m_graph;
     const Chains& m_chains;
     ContourReport& m_report;
+    const bool m_listJoinedPieces;
 };
 
 // For every free end, the nearest other free end.
@@ -244,7 +246,7 @@ void FindLikeliestGap(ContourReport& report)
 } // namespace
 
 ContourReport CheckContours(const Import& import, std::optional<double> tolerance,
-                            NearestEnds nearest)
+                            ContourDetail detail)
 {
     ContourReport report;
     {
@@ -264,9 +266,9 @@ ContourReport CheckContours(const Import& import, std::optional<double> toleranc
         }
         const PieceGraph graph(open, report.tolerance);
         const Chains chains = TraceChains(graph, open.size());
-        Joiner(graph, chains, report).Run();
+        Joiner(graph, chains, report, detail == ContourDetail::Whole).Run();
     }
-    if (nearest == NearestEnds::Every)
+    if (detail == ContourDetail::Whole)
         FindNearestFreeEnds(report);
     else
         FindLikeliestGap(report);

@@ -65,18 +65,19 @@ struct ContourReport
     std::vector<int> firstInsertPiece; // the number of each insert's first child
 };
 
-// Which free ends are told their nearest other free end: every one, or only the end whose
-// nearest is nearest of all (the one ContourLine names), which costs far less on a drawing
-// with many open chains.
-enum class NearestEnds
+// How much of the report is filled in. Whole: every free end is told its nearest other free
+// end, and joined loops list their pieces. Line: what ContourLine says, for far less on a large
+// drawing: only the end whose nearest is nearest of all is told it, and joined loops are
+// counted without their pieces.
+enum class ContourDetail
 {
-    Every,
-    LikeliestGap,
+    Whole,
+    Line,
 };
 
 // Checks every piece of the import; without a tolerance it takes the default share.
 ContourReport CheckContours(const Import& import, std::optional<double> tolerance,
-                            NearestEnds nearest = NearestEnds::Every);
+                            ContourDetail detail = ContourDetail::Whole);
 
 // {"tolerance", "closed", "loopsOfPieces", "open": [{"pieces", "gap", "ends", "nearest"}]};
 // "nearest" holds per end {"end": [x, y], "distance"}, or null where there is none.

@@ -113,15 +113,24 @@ class Collector
         Piece piece{number, {xs[0], ys[0]}, {xs[count - 1], ys[count - 1]}, 0.0, closed};
         if (!Finite(piece.start) || !Finite(piece.end))
             return;
+        // The farthest square, then one root: the root keeps the order of the squares, so the
+        // reach is the distance to the farthest point exactly. Kept in locals, as the members
+        // could alias the arrays.
+        double farthest = 0.0, minX = m_minX, minY = m_minY, maxX = m_maxX, maxY = m_maxY;
         for (int i = 0; i < count; ++i)
         {
-            const ContourPoint point{xs[i], ys[i]};
-            if (Finite(point))
-            {
-                piece.reach = std::max(piece.reach, Distance(piece.start, point));
-                Extend(point);
-            }
+            const double x = xs[i], y = ys[i];
+            if (!std::isfinite(x) || !std::isfinite(y))
+                continue;
+            const double dx = piece.start.x - x, dy = piece.start.y - y;
+            farthest = std::max(farthest, dx * dx + dy * dy);
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+            minY = std::min(minY, y);
+            maxY = std::max(maxY, y);
         }
+        piece.reach = std::sqrt(farthest);
+        m_minX = minX, m_minY = minY, m_maxX = maxX, m_maxY = maxY;
         m_list.pieces.push_back(piece);
     }
 

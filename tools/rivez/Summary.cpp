@@ -79,13 +79,14 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
                   FileCensus& census, const PartsOptions& options)
 {
     // The contour check and the census (already reading beside the import) take the second
-    // core while this one counts the shapes.
+    // core while this one counts the shapes and finds their extent.
     auto contours = std::async(std::launch::async, [&] {
-        return ContourLine(CheckContours(import, options.gapTolerance, NearestEnds::LikeliestGap));
+        return ContourLine(CheckContours(import, options.gapTolerance, ContourDetail::Line));
     });
     ShapeCounts shapes, inserted;
     ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
     ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
+    const Extent extent = ImportExtent(import);
 
     out << path << ": " << import.importer << " importer, result " << import.result << " ("
         << ResultInWords(import) << ")\n";
@@ -110,7 +111,6 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
         out << "  pen: " << import.pen->number << " at (" << WithoutMinusZero(import.pen->x) << ", "
             << WithoutMinusZero(import.pen->y) << "), draw state " << import.pen->drawState << "\n";
     out << "  not kept: " << NotKeptLine(path, import, census.Explain(import)) << "\n";
-    const Extent extent = ImportExtent(import);
     out << "  extent: ";
     if (extent.IsEmpty())
         out << "empty\n";
