@@ -142,9 +142,10 @@ class Collector
             return;
         const bool whole = sweep == kTwoPi;
         const double a0 = whole ? 0.0 : c.m_dStartAngle, a1 = a0 + sweep;
+        const CosSin from = CosSinOf(a0), to = CosSinOf(a1);
         Piece piece{number,
-                    {center.x + r * std::cos(a0), center.y + r * std::sin(a0)},
-                    {center.x + r * std::cos(a1), center.y + r * std::sin(a1)},
+                    {center.x + r * from.cos, center.y + r * from.sin},
+                    {center.x + r * to.cos, center.y + r * to.sin},
                     sweep >= kPi ? 2 * r : 2 * r * std::sin(sweep / 2),
                     whole};
         Extend({center.x - r, center.y - r});

@@ -12,3 +12,14 @@ inline double ArcSweep(const CCircleShape& circle)
         return kTwoPi;
     return sweep < 0 ? sweep + kTwoPi : sweep;
 }
+
+struct CosSin
+{
+    double cos = 1.0;
+    double sin = 0.0;
+};
+
+// std::cos and std::sin of a, bit for bit. A quarter turn k * (2pi / 4), where most arcs start,
+// end or pass, comes from a table worked out once, as a drawing's arcs ask for those millions
+// of times.
+CosSin CosSinOf(double a);

@@ -37,7 +37,10 @@ Extent ArcExtent(const CCircleShape& c)
     const double r = std::fabs(c.m_dRadius), sweep = ArcSweep(c);
     const double start = sweep == kTwoPi ? 0.0 : c.m_dStartAngle;
     auto at = [&](double a)
-    { extent.Add(c.m_dCenterX + r * std::cos(a), c.m_dCenterY + r * std::sin(a)); };
+    {
+        const CosSin turn = CosSinOf(a);
+        extent.Add(c.m_dCenterX + r * turn.cos, c.m_dCenterY + r * turn.sin);
+    };
     at(start);
     at(start + sweep);
     // The quarter points the arc passes.
