@@ -6,6 +6,7 @@
 
 #include "Arc.h"
 #include "ShapeKind.h"
+#include "ShapeWalk.h"
 
 namespace
 {
@@ -29,12 +30,11 @@ class Collector
         return std::move(m_list);
     }
 
-    // Shape i of the list, from..to, is numbered i; a body's children share its number.
     void AddRange(const OwnedShapes& shapes, size_t from, size_t to)
     {
-        m_next = static_cast<int>(from);
-        for (size_t i = from; i < to; ++i)
-            AddObject(*shapes[i], m_next++);
+        VisitShapes(shapes, from, to,
+                    [this](const CObject& shape, int number) { Add(shape, number); });
+        m_next = static_cast<int>(to);
     }
 
     // The pieces another collector found after these, and its extent.
@@ -49,39 +49,18 @@ class Collector
         m_maxY = std::max(m_maxY, after.m_maxY);
     }
 
-    // An insert's children each get a number of their own.
     void AddInsertChildren(const CObject& insert)
     {
         m_list.firstInsertPiece.push_back(m_next);
-        if (KindOf(insert) == ShapeKind::Body)
-            AddChildren(static_cast<const CBodyShape&>(insert));
+        m_next = VisitInsertChildren(
+            insert, m_next, [this](const CObject& shape, int number) { Add(shape, number); });
     }
 
   private:
-    void AddChildren(const CBodyShape& body)
-    {
-        for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
-        {
-            const CObject* child = body.m_arrShape[i];
-            if (child && KindOf(*child) == ShapeKind::Body)
-                AddChildren(static_cast<const CBodyShape&>(*child));
-            else if (child)
-                AddObject(*child, m_next++);
-        }
-    }
-
-    void AddObject(const CObject& object, int number)
+    void Add(const CObject& object, int number)
     {
         switch (KindOf(object))
         {
-        case ShapeKind::Body:
-        {
-            const auto& body = static_cast<const CBodyShape&>(object);
-            for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
-                if (body.m_arrShape[i])
-                    AddObject(*body.m_arrShape[i], number);
-            break;
-        }
         case ShapeKind::Polyline:
         {
             const auto& p = static_cast<const CPolylineShape&>(object);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Arc.h"
+#include "ShapeWalk.h"
 
 namespace
 {
@@ -29,14 +30,15 @@ class Collector
   public:
     void AddAll(const OwnedShapes& shapes)
     {
-        for (const auto& shape : shapes)
-            AddObject(*shape, m_next++);
+        VisitShapes(shapes, 0, shapes.size(),
+                    [this](const CObject& shape, int number) { Add(shape, number); });
+        m_next = static_cast<int>(shapes.size());
     }
 
     void AddInsertChildren(const CObject& insert)
     {
-        if (const auto* body = dynamic_cast<const CBodyShape*>(&insert))
-            AddChildren(*body);
+        m_next = VisitInsertChildren(
+            insert, m_next, [this](const CObject& shape, int number) { Add(shape, number); });
     }
 
     StrokeList Take(std::optional<double> chordTolerance)
@@ -52,47 +54,42 @@ class Collector
     }
 
   private:
-    void AddChildren(const CBodyShape& body)
+    void Add(const CObject& object, int number)
     {
-        for (INT_PTR i = 0; i < body.m_arrShape.GetSize(); ++i)
+        switch (KindOf(object))
         {
-            if (const auto* inner = dynamic_cast<const CBodyShape*>(body.m_arrShape[i]))
-                AddChildren(*inner);
-            else if (body.m_arrShape[i])
-                AddObject(*body.m_arrShape[i], m_next++);
+        case ShapeKind::Polyline:
+        {
+            const auto& p = static_cast<const CPolylineShape&>(object);
+            AddPoints(p, number, p.m_pX, p.m_pY, p.m_nCount, p.m_bClose != 0);
+            break;
         }
-    }
-
-    void AddObject(const CObject& object, int number)
-    {
-        if (const auto* body = dynamic_cast<const CBodyShape*>(&object))
+        case ShapeKind::Circle:
         {
-            for (INT_PTR i = 0; i < body->m_arrShape.GetSize(); ++i)
-                if (body->m_arrShape[i])
-                    AddObject(*body->m_arrShape[i], number);
-            return;
+            const auto& c = static_cast<const CCircleShape&>(object);
+            AddArc(c, number, c);
+            break;
         }
-        const auto* shape = dynamic_cast<const CShape*>(&object);
-        if (!shape)
-            return;
-        if (const auto* p = dynamic_cast<const CPolylineShape*>(shape))
-            AddPoints(*shape, number, p->m_pX, p->m_pY, p->m_nCount, p->m_bClose != 0);
-        else if (const auto* c = dynamic_cast<const CCircleShape*>(shape))
-            AddArc(*shape, number, *c);
-        else if (const auto* e = dynamic_cast<const CEllipseShape*>(shape))
+        case ShapeKind::Ellipse:
         {
-            CEllipseShape outline(*e); // GetPolyData is not const
+            const auto& e = static_cast<const CEllipseShape&>(object);
+            CEllipseShape outline(e); // GetPolyData is not const
             POLYDATA record;
             outline.GetPolyData(record);
-            AddPoints(*shape, number, record.m_pX, record.m_pY, record.m_nCount,
-                      record.m_bClose != 0);
+            AddPoints(e, number, record.m_pX, record.m_pY, record.m_nCount, record.m_bClose != 0);
             delete[] record.m_pX;
             delete[] record.m_pY;
+            break;
         }
-        else if (const auto* t = dynamic_cast<const CTextShape*>(shape))
+        case ShapeKind::Text:
         {
-            if (Finite({t->m_dX, t->m_dY}))
-                m_list.texts.push_back({number, {t->m_dX, t->m_dY}});
+            const auto& t = static_cast<const CTextShape&>(object);
+            if (Finite({t.m_dX, t.m_dY}))
+                m_list.texts.push_back({number, {t.m_dX, t.m_dY}});
+            break;
+        }
+        default:
+            break;
         }
     }
 
