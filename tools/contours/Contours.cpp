@@ -173,8 +173,9 @@ class Joiner
                 m_report.joined.push_back({{}, 1});
             }
             JoinedLoops& joined = m_report.joined[group];
-            for (int i = m_chains.begin[c]; m_listJoinedPieces && i < m_chains.begin[c + 1]; ++i)
-                joined.pieces.push_back(m_graph.Number(m_chains.entries[i]));
+            if (m_listJoinedPieces)
+                for (int i = m_chains.begin[c]; i < m_chains.begin[c + 1]; ++i)
+                    joined.pieces.push_back(m_graph.Number(m_chains.entries[i]));
             // One loop for the group, plus one per chain, less one per point it joins.
             ++joined.loops;
             for (int end : {m_chains.First(c), m_chains.Last(c)})

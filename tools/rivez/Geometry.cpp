@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "ShapeKind.h"
+#include "ShapeWalk.h"
 
 void Extent::Add(const Extent& other)
 {
@@ -102,17 +103,19 @@ Extent ImportExtent(const Import& import)
 
 namespace
 {
-// A body's children in turn, or the shape itself; objects that are neither are left out.
+// Hands visit each shape within object, bodies gone into; objects that are not shapes are left
+// out.
 void VisitObject(const CObject* object, const std::function<void(const CShape&)>& visit)
 {
-    if (!object)
-        return;
-    const ShapeKind kind = KindOf(*object);
-    if (kind == ShapeKind::Body)
-        ForEachShape(static_cast<const CBodyShape*>(object)->m_arrShape, visit);
-    else if (const auto* shape = kind == ShapeKind::Other ? dynamic_cast<const CShape*>(object)
-                                                         : static_cast<const CShape*>(object))
-        visit(*shape);
+    auto leaf = [&](const CObject& found, int)
+    {
+        if (const auto* shape = KindOf(found) == ShapeKind::Other
+                                    ? dynamic_cast<const CShape*>(&found)
+                                    : static_cast<const CShape*>(&found))
+            visit(*shape);
+    };
+    if (object)
+        VisitNumbered(*object, 0, leaf);
 }
 } // namespace
 
