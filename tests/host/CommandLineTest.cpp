@@ -21,7 +21,7 @@ TEST(HostCommandLine, ExitStatusAndMessages)
     // A file that cannot be opened: 1, a line naming it, and the other files are still read.
     RivezRun run = Rivez("--importer dxf missing.dxf " + kBracket + " /tmp");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("bracket.dxf: dxf importer, result 1"), std::string::npos);
+    EXPECT_TRUE(Printed(run, "bracket.dxf: dxf importer, result 1"));
     EXPECT_EQ(run.err, "rivez: cannot open missing.dxf\nrivez: cannot open /tmp\n");
 }
 
@@ -31,13 +31,12 @@ TEST(HostCommandLine, ScalesStepsAndSummaryCounts)
     EXPECT_EQ(scaled["shapes"][0]["points"][1][0].get<double>(),
               2 * plain["shapes"][0]["points"][1][0].get<double>());
     EXPECT_EQ(JsonOf("--dxf-steps " + kBracket), plain);
-    const std::string summary = Rivez(kBracket + " " + kCarton + " --importer dxf").out;
+    const RivezRun summary = Rivez(kBracket + " " + kCarton + " --importer dxf");
     for (const char* part : {"\n\n", "contours: 5 closed, 4 loops of pieces, 0 open\n",
                              "extent: (0, 0) to (200, 100)"})
-        EXPECT_NE(summary.find(part), std::string::npos) << part; // "\n\n": a block per file
+        EXPECT_TRUE(Printed(summary, part)); // "\n\n": a block per file
     // Zero is printed as 0, whatever its sign.
     TempFile signedZeros(Dxf("0 SECTION 2 ENTITIES 0 LINE 8 L 10 -0 20 -0.0 11 1 21 1 "
                              "0 ENDSEC 0 EOF"));
-    EXPECT_NE(Rivez(signedZeros.Path().string()).out.find("extent: (0, 0) to (1, 1), 1 x 1\n"),
-              std::string::npos);
+    EXPECT_TRUE(Printed(Rivez(signedZeros.Path().string()), "extent: (0, 0) to (1, 1), 1 x 1\n"));
 }

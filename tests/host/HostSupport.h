@@ -5,6 +5,7 @@
 #include <iterator>
 #include <regex>
 
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #ifdef _WIN32
 // Windows' system() answers with the program's exit status itself.
@@ -40,6 +41,17 @@ inline RivezRun Rivez(const std::string& argumentsAfterRivez)
                               " 2>" + err.Path().string())
                                  .c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out.Path()), Slurp(err.Path())};
+}
+
+// Whether a run printed the text; a failure shows all that the run said.
+inline testing::AssertionResult Printed(const RivezRun& run, const std::string& text)
+{
+    if (run.out.find(text) != std::string::npos)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "exit " << run.status << ", no \"" << text << "\" in what it printed:\n"
+           << run.out << "\nstderr:\n"
+           << run.err;
 }
 
 inline json JsonOf(const std::string& arguments)
