@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
-#include <future>
 #include <memory>
 
+#include "Beside.h"
 #include "DieWalk.h"
 #include "DxfWalk.h"
 #include "PltWalk.h"
@@ -283,7 +283,7 @@ FileCensus::FileCensus(const std::string& path, const std::string& importer,
     // is already in force, and stays so, while the census reads numbers beside the import.
     if (importer == "dxf")
         std::setlocale(LC_ALL, "");
-    m_survey = std::async(std::launch::async, Survey, path, importer, settings);
+    m_survey = Beside([=] { return Survey(path, importer, settings); });
 }
 
 FileCensus::~FileCensus() = default;

@@ -6,6 +6,7 @@
 #include <future>
 #include <limits>
 
+#include "Beside.h"
 #include "Pieces.h"
 
 namespace
@@ -102,7 +103,7 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
     const size_t half = points.size() >= kSortedBeside ? buckets / 2 : 0;
     std::future<void> low;
     if (half > 0)
-        low = std::async(std::launch::async, sortBuckets, 0, half);
+        low = Beside([&] { sortBuckets(0, half); });
     sortBuckets(half, buckets);
     if (low.valid())
         low.get();
@@ -288,7 +289,7 @@ class PointTree
                              [](const Node& a, const Node& b) { return a.point.y < b.point.y; });
         if (lo == 0 && hi - lo >= kBuiltBeside) // the two halves of a large tree at once
         {
-            auto low = std::async(std::launch::async, [=] { Build(lo, mid, !byX); });
+            auto low = Beside([=] { Build(lo, mid, !byX); });
             Build(mid + 1, hi, !byX);
             low.get();
             return;
@@ -465,7 +466,7 @@ std::optional<ClosestPair> ClosestPairOf(const std::vector<ContourPoint>& points
     const PointTree tree(std::move(nodes));
     // Two halves of the searches at once: the summary waits for this alone.
     const int half = tree.Size() / 2;
-    auto low = std::async(std::launch::async, [&] { return tree.Closest(0, half); });
+    auto low = Beside([&] { return tree.Closest(0, half); });
     const std::optional<ClosestPair> high = tree.Closest(half, tree.Size());
     const std::optional<ClosestPair> first = low.get();
     if (first && high)

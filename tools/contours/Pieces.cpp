@@ -5,6 +5,7 @@
 #include <future>
 
 #include "Arc.h"
+#include "Beside.h"
 #include "ShapeKind.h"
 #include "ShapeWalk.h"
 
@@ -155,7 +156,7 @@ PieceList CollectPieces(const Import& import)
     const size_t half = shapes >= kCollectedBeside ? shapes / 2 : 0;
     std::future<Collector> first;
     if (half > 0)
-        first = std::async(std::launch::async, [&] {
+        first = Beside([&] {
             Collector collector(half);
             collector.AddRange(import.shapes, 0, half);
             return collector;

@@ -1,9 +1,9 @@
 #include "Summary.h"
 
-#include <future>
 #include <map>
 #include <sstream>
 
+#include "Beside.h"
 #include "Census.h"
 #include "Contours.h"
 #include "Geometry.h"
@@ -80,7 +80,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
 {
     // The contour check and the census (already reading beside the import) take the second
     // core while this one counts the shapes and finds their extent.
-    auto contours = std::async(std::launch::async, [&] {
+    auto contours = Beside([&] {
         return ContourLine(CheckContours(import, options.gapTolerance, ContourDetail::Line));
     });
     ShapeCounts shapes, inserted;

@@ -351,4 +351,9 @@ int main(int argc, char** argv)
         std::cerr << "rivez: " << e.message << "\nRun 'rivez --help' for usage.\n";
         return 2;
     }
+    catch (const std::exception& e) // out of memory, or the system refusing what rivez asks of it
+    {
+        std::cerr << "rivez: stopped: " << e.what() << "\n";
+        return 1;
+    }
 }
