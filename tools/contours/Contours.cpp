@@ -256,15 +256,16 @@ ContourReport CheckContours(const Import& import, std::optional<double> toleranc
         report.tolerance = tolerance ? *tolerance : kRelativeGapTolerance * list.size;
         report.firstInsertPiece = list.firstInsertPiece;
         std::vector<const Piece*> open;
-        for (const Piece& piece : list.pieces)
-        {
-            if (piece.reach <= report.tolerance)
-                continue; // a dot
-            if (piece.whole || Distance(piece.start, piece.end) <= report.tolerance)
-                ++report.closed;
-            else
-                open.push_back(&piece);
-        }
+        for (const std::vector<Piece>& run : list.runs)
+            for (const Piece& piece : run)
+            {
+                if (piece.reach <= report.tolerance)
+                    continue; // a dot
+                if (piece.whole || Distance(piece.start, piece.end) <= report.tolerance)
+                    ++report.closed;
+                else
+                    open.push_back(&piece);
+            }
         const PieceGraph graph(open, report.tolerance);
         const Chains chains = TraceChains(graph, open.size());
         Joiner(graph, chains, report, detail == ContourDetail::Whole).Run();

@@ -22,7 +22,7 @@ class Collector
 {
   public:
     // Room for a piece per shape, what most drawings have.
-    explicit Collector(size_t shapes) { m_list.pieces.reserve(shapes); }
+    explicit Collector(size_t shapes) { m_list.runs.emplace_back().reserve(shapes); }
 
     PieceList Take()
     {
@@ -38,11 +38,11 @@ class Collector
         m_next = static_cast<int>(to);
     }
 
-    // The pieces another collector found after these, and its extent.
+    // The pieces another collector found after these, as runs of their own, and its extent.
     void Append(Collector&& after)
     {
-        m_list.pieces.insert(m_list.pieces.end(), after.m_list.pieces.begin(),
-                             after.m_list.pieces.end());
+        for (std::vector<Piece>& run : after.m_list.runs)
+            m_list.runs.push_back(std::move(run));
         m_list.firstInsertPiece = std::move(after.m_list.firstInsertPiece);
         m_minX = std::min(m_minX, after.m_minX);
         m_minY = std::min(m_minY, after.m_minY);
@@ -58,6 +58,8 @@ class Collector
     }
 
   private:
+    std::vector<Piece>& Pieces() { return m_list.runs.front(); }
+
     void Add(const CObject& object, int number)
     {
         switch (KindOf(object))
@@ -73,7 +75,8 @@ class Collector
             break;
         case ShapeKind::Ellipse:
         {
-            CEllipseShape outline(static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
+            CEllipseShape outline(
+                static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
             POLYDATA record;
             outline.GetPolyData(record);
             AddPoints(number, record.m_pX, record.m_pY, record.m_nCount, record.m_bClose != 0);
@@ -90,7 +93,7 @@ class Collector
     {
         if (count < 1 || !xs || !ys)
             return;
-        Piece piece{number, {xs[0], ys[0]}, {xs[count - 1], ys[count - 1]}, 0.0, closed};
+        Piece piece{{xs[0], ys[0]}, {xs[count - 1], ys[count - 1]}, 0.0, number, closed};
         if (!Finite(piece.start) || !Finite(piece.end))
             return;
         // The farthest square, then one root: the root keeps the order of the squares, so the
@@ -111,7 +114,7 @@ class Collector
         }
         piece.reach = std::sqrt(farthest);
         m_minX = minX, m_minY = minY, m_maxX = maxX, m_maxY = maxY;
-        m_list.pieces.push_back(piece);
+        Pieces().push_back(piece);
     }
 
     void AddArc(int number, const CCircleShape& c)
@@ -123,14 +126,14 @@ class Collector
         const bool whole = sweep == kTwoPi;
         const double a0 = whole ? 0.0 : c.m_dStartAngle, a1 = a0 + sweep;
         const CosSin from = CosSinOf(a0), to = CosSinOf(a1);
-        Piece piece{number,
-                    {center.x + r * from.cos, center.y + r * from.sin},
+        Piece piece{{center.x + r * from.cos, center.y + r * from.sin},
                     {center.x + r * to.cos, center.y + r * to.sin},
                     sweep >= kPi ? 2 * r : 2 * r * std::sin(sweep / 2),
+                    number,
                     whole};
         Extend({center.x - r, center.y - r});
         Extend({center.x + r, center.y + r});
-        m_list.pieces.push_back(piece);
+        Pieces().push_back(piece);
     }
 
     void Extend(const ContourPoint& p)
@@ -156,11 +159,13 @@ PieceList CollectPieces(const Import& import)
     const size_t half = shapes >= kCollectedBeside ? shapes / 2 : 0;
     std::future<Collector> first;
     if (half > 0)
-        first = Beside([&] {
-            Collector collector(half);
-            collector.AddRange(import.shapes, 0, half);
-            return collector;
-        });
+        first = Beside(
+            [&]
+            {
+                Collector collector(half);
+                collector.AddRange(import.shapes, 0, half);
+                return collector;
+            });
     Collector rest(shapes - half);
     rest.AddRange(import.shapes, half, shapes);
     for (const auto& insert : import.inserts)
