@@ -109,6 +109,21 @@ TEST(Contours, SeparateLoopsAreCountedApart)
     EXPECT_TRUE(report.open.empty());
 }
 
+TEST(Contours, ALargeDrawingCountsAndNumbersItsPiecesInShapeOrder)
+{
+    // Enough shapes for the pieces to be collected in two halves at once.
+    Drawing drawing;
+    for (int i = 0; i < 5000; ++i)
+        drawing.Square(20.0 * i, 0, 10);
+    drawing.Line(0, 100, 50, 100); // open, the last shape
+    const ContourReport report = drawing.Check(0.001);
+    EXPECT_EQ(report.loopsOfPieces, 5000);
+    ASSERT_EQ(report.joined.size(), 5000u);
+    EXPECT_EQ(report.joined[2500].pieces, (std::vector<int>{10000, 10001, 10002, 10003}));
+    ASSERT_EQ(report.open.size(), 1u);
+    EXPECT_EQ(report.open[0].pieces, (std::vector<int>{20000}));
+}
+
 TEST(Contours, BranchesCountIndependentLoopsAndPeelOpenChains)
 {
     // A stray line at a corner: the square stays a loop, the line is open with one free end.
