@@ -24,7 +24,10 @@ inline int ReadGroupPair(FILE* file, wchar_t* line, int size, int& code, CString
 {
     if (!file)
         return 0;
-    // Most pairs are taken whole from the stream's buffer; the rest are read line by line.
+    // Most pairs are taken whole from the stream's buffer, short ones straight into the value;
+    // the rest are read line by line.
+    if (RvzTakeShortPair(file, size, code, value))
+        return 1;
     int count = RvzTakePlainPair(file, line, size, code);
     if (count < 0)
         count = RvzReadCodeAndLine(file, line, size, code);

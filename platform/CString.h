@@ -19,6 +19,21 @@ public:
     CString& operator=(wchar_t ch);
     CString& operator+=(const CString& s);
     CString& operator+=(const wchar_t* psz);
+    // Sets the string to what write puts in its storage: write(wchar_t* to) has room for count
+    // characters there and returns how many it wrote, at most count.
+    template <class Write> void Overwrite(int count, Write write)
+    {
+        const size_t room = count > 0 ? static_cast<size_t>(count) : 0;
+#ifdef __cpp_lib_string_resize_and_overwrite
+        // The count given to the writer is not relied on: GCC 12's library passes the new
+        // capacity there when the string grows.
+        m_str.resize_and_overwrite(room, [&write](wchar_t* to, size_t)
+                                   { return static_cast<size_t>(write(to)); });
+#else
+        m_str.resize(room);
+        m_str.resize(static_cast<size_t>(write(&m_str[0])));
+#endif
+    }
     // Appends the first nLength characters at pch.
     void Append(const wchar_t* pch, int nLength)
     {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "CString.h"
 #include "PlainBytes.h"
 
 #if defined(__SSE2__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
@@ -180,16 +181,26 @@ void WidenSixteen(const unsigned char* p, wchar_t* out)
     _mm_storeu_si128(to + 3, _mm_unpackhi_epi16(high, zero));
 }
 
+// Where the lines of a short pair stand in its window.
+struct ShortPair
+{
+    int code = 0;
+    int valueStart = 0;  // the value line's first byte
+    int valueLength = 0; // its text, without its line end
+    size_t taken = 0;    // the bytes up to the next line
+};
+
 // A whole pair within the window's 32 bytes, its code line within the first 16, as most pairs
 // of a drawing are: both line ends are found at once and every byte before them is checked in
-// one test. Its value line's length, or -1 for any other pair, with nothing read; at least
-// kShortPairBytes must be buffered and kShortPairRoom characters free in buffer.
-int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t& taken)
+// one test. False for any other pair; at least kShortPairBytes must be buffered. Inlined into
+// both takers, so that where the pair stands is never stored.
+__attribute__((always_inline)) inline bool FindShortPair(const unsigned char* bytes,
+                                                         ShortPair& pair)
 {
     const WindowMarks marks = MarkWindow(bytes);
     const std::uint32_t feeds = marks.lineFeeds, valueFeeds = feeds & (feeds - 1);
     if (valueFeeds == 0)
-        return -1;
+        return false;
     const int codeFeed = __builtin_ctz(feeds), valueFeed = __builtin_ctz(valueFeeds);
     const std::uint32_t before = (1u << valueFeed) - 1;
     std::uint32_t textEnds = feeds;
@@ -197,11 +208,11 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
     {
         const std::uint32_t crs = CrBeforeFeed(bytes, feeds);
         if (((marks.odd ^ crs) & before) != 0)
-            return -1;
+            return false;
         textEnds |= crs;
     }
     if (codeFeed >= 16)
-        return -1;
+        return false;
     const int codeText = __builtin_ctz(textEnds);
     const int valueStart = codeFeed + 1;
     const int valueText = __builtin_ctz(textEnds >> valueStart) + valueStart;
@@ -210,26 +221,54 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
     const bool negative = bytes[blanks] == '-';
     const int first = blanks + negative;
     if (codeText - first < 1 || codeText - first > 10)
-        return -1;
+        return false;
     long long value = 0;
     for (int i = first; i < codeText; ++i)
     {
         const unsigned digit = static_cast<unsigned>(bytes[i] - '0');
         if (digit > 9)
-            return -1;
+            return false;
         value = value * 10 + digit;
     }
     if (value > INT_MAX)
-        code = negative ? INT_MIN : INT_MAX;
+        pair.code = negative ? INT_MIN : INT_MAX;
     else
-        code = static_cast<int>(negative ? -value : value);
-    const int length = valueText - valueStart;
-    for (int done = 0; done < length; done += 16)
-        WidenSixteen(bytes + valueStart + done, buffer + done);
+        pair.code = static_cast<int>(negative ? -value : value);
+    pair.valueStart = valueStart;
+    pair.valueLength = valueText - valueStart;
+    pair.taken = static_cast<size_t>(valueFeed) + 1;
+    return true;
+}
+
+// The count bytes at p widened into characters at out, sixteen at a time: up to 15 bytes
+// beyond them are read and as many characters written.
+void WidenBySixteen(const unsigned char* p, int count, wchar_t* out)
+{
+    for (int done = 0; done < count; done += 16)
+        WidenSixteen(p + done, out + done);
+}
+
+// A short pair's value line widened into buffer with its LF and a NUL: its length as the line
+// read counts it, or -1 for any other pair, with nothing read. At least kShortPairBytes must be
+// buffered and kShortPairRoom characters free in buffer.
+int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t& taken)
+{
+    ShortPair pair;
+    if (!FindShortPair(bytes, pair))
+        return -1;
+    const int length = pair.valueLength;
+    WidenBySixteen(bytes + pair.valueStart, length, buffer);
     buffer[length] = L'\n';
     buffer[length + 1] = L'\0';
-    taken = static_cast<size_t>(valueFeed) + 1;
+    code = pair.code;
+    taken = pair.taken;
     return length + 1;
+}
+
+// The blanks that trimming takes from a value's ends, as _istspace tells them.
+bool IsBlankByte(unsigned char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 #endif
 
@@ -274,4 +313,37 @@ int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
     }
 #endif
     return TakeOtherPlainPair(stream, buffer, room, code);
+}
+
+int RvzTakeShortPair(FILE* stream, int n, int& code, CString& value)
+{
+#ifdef RVZ_HAVE_SSE2
+    size_t avail = 0;
+    const unsigned char* bytes = stream ? RvzBufferedBytes(stream, avail) : nullptr;
+    ShortPair pair;
+    if (avail < kShortPairBytes || n <= 0 || static_cast<size_t>(n) - 1 < kShortPairRoom ||
+        !FindShortPair(bytes, pair))
+        return 0;
+    // Trimmed as its bytes, which are the characters' own values; the window keeps the widening's
+    // reads beyond the text in bounds.
+    const unsigned char* first = bytes + pair.valueStart;
+    const unsigned char* last = first + pair.valueLength;
+    while (first < last && IsBlankByte(*first))
+        ++first;
+    while (last > first && IsBlankByte(last[-1]))
+        --last;
+    const int length = static_cast<int>(last - first);
+    value.Overwrite((length + 15) & ~15,
+                    [first, length](wchar_t* to)
+                    {
+                        WidenBySixteen(first, length, to);
+                        return length;
+                    });
+    code = pair.code;
+    RvzSkipBufferedBytes(stream, pair.taken);
+    return 1;
+#else
+    (void)stream, (void)n, (void)code, (void)value;
+    return 0;
+#endif
 }

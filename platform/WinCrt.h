@@ -12,6 +12,8 @@
 #include <cwchar>
 #include <string>
 
+class CString;
+
 // The UTF-8 bytes of a wide string, as file names and output are written; characters that
 // are no code point become U+FFFD.
 std::string RvzUtf8FromWide(const wchar_t* text);
@@ -62,6 +64,10 @@ int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code);
 // number, and both whole within the stream's buffer and n-1 characters; else -1, with nothing
 // read, for a caller that must see each line of the general way.
 int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code);
+// The same for a short pair, as most are, with its value line trimmed of white space straight
+// into value: 1, or 0 with nothing read. For the readers that keep only the trimmed value, so
+// that its characters are written once.
+int RvzTakeShortPair(FILE* stream, int n, int& code, CString& value);
 // The character that starts with byte b0 (not EOF), reading the rest of it from the stream.
 unsigned int RvzDecodeWideChar(int b0, FILE* stream);
 

@@ -11,6 +11,8 @@
 #include <cwctype>
 #include <string>
 
+class CString;
+
 // The UTF-8 bytes of a UTF-16 string, as output is written; a lone surrogate becomes U+FFFD.
 std::string RvzUtf8FromWide(const wchar_t* text);
 
@@ -40,4 +42,8 @@ int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code);
 inline int RvzTakePlainPair(FILE*, wchar_t*, int, int&)
 {
     return -1;
+}
+inline int RvzTakeShortPair(FILE*, int, int&, CString&)
+{
+    return 0;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "DxfTestSupport.h"
 
@@ -21,6 +22,39 @@ TEST(DxfPairReader, ReadsIntegerCodesTrimmedValuesCutLongLinesAndStopsAtTheEnd)
     EXPECT_EQ(in.dxf.m_nCode, 2);
     EXPECT_EQ(in.dxf.m_strValue, L"EOF");
     EXPECT_EQ(CKVDxf().Open(L"/nonexistent/drawing.dxf"), 0);
+}
+
+// A pair read gives the code of its first line and its second line trimmed, as two line reads
+// and Trim would, whatever the lines: blanks of every kind at both ends, CR LF, a lone CR, NULs,
+// UTF-8, values around the lengths that the fast read takes whole, at shifting places.
+TEST(DxfPairReader, EveryPairIsItsTwoLinesTrimmed)
+{
+    const char* codes[] = {"10", "  20", "-5", " 7 ", "12345678901", "\t5", "8", "x"};
+    const char* ends[] = {"", " ", "\t", " \v\f", "\r"};
+    const std::string middles[] = {"1234.567890", "LINE",      "",
+                                   "a\rb",        "\xC3\xA9t", std::string("x\0y", 3)};
+    std::string text;
+    for (unsigned i = 0; text.size() < 60000; ++i)
+    {
+        const std::string middle = middles[i % 6] + std::string(i % 37, 'k');
+        text += std::string(codes[i % 8]) + (i % 5 ? "\n" : "\r\n") + ends[i % 5] + middle +
+                ends[(i / 5) % 5] + (i % 3 ? "\n" : "\r\n");
+    }
+    Imported in(text);
+    TempFile same(text, ".txt");
+    FILE* lines = _wfopen(same.WidePath().c_str(), L"r");
+    std::vector<wchar_t> line(2048);
+    for (int pair = 0; RvzReadWideLine(line.data(), 2048, lines) >= 0; ++pair)
+    {
+        const int code = _wtoi(line.data());
+        ASSERT_GE(RvzReadWideLine(line.data(), 2048, lines), 0);
+        CString value(line.data());
+        ASSERT_EQ(in.dxf.ReadLabel(), 1) << "pair " << pair;
+        ASSERT_EQ(in.dxf.m_nCode, code) << "pair " << pair;
+        ASSERT_EQ(in.dxf.m_strValue.str(), value.Trim().str()) << "pair " << pair;
+    }
+    EXPECT_EQ(in.dxf.ReadLabel(), 0);
+    fclose(lines);
 }
 
 TEST(DxfPairReader, GetCodeSplitsAtTheFirstHash)
