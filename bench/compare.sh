@@ -13,9 +13,9 @@ names=() commands=()
 add() { names+=("$1"); commands+=("$2"); }
 # An importer, and with MIMALLOC=1 the same with the allocator preloaded.
 add_importer() {
-  add "$1" "$bin/rvz_import $2 $file"
+  add "$1" "$bin/rvz_import --held $2 $file"
   if [ "${MIMALLOC:-0}" = 1 ] && [ -e "$mimalloc" ]; then
-    add "$1 + mimalloc" "env LD_PRELOAD=$mimalloc $bin/rvz_import $2 $file"
+    add "$1 + mimalloc" "env LD_PRELOAD=$mimalloc $bin/rvz_import --held $2 $file"
   fi
 }
 # A peer program, when it is there.

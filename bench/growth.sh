@@ -15,7 +15,7 @@ for size in "$small" "$large"; do
 done
 for ((r = 0; r < repeat; ++r)); do
   for size in "$small" "$large"; do
-    /usr/bin/time -f "%e %M" -o "$work/one" "$bin/rvz_import" "$importer" "$work/$size.$kind" >"$work/out"
+    /usr/bin/time -f "%e %M" -o "$work/one" "$bin/rvz_import" --held "$importer" "$work/$size.$kind" >"$work/out"
     shapes=$(sed -n 's/.*shapes MB \([0-9.]*\).*/\1/p' "$work/out")
     echo "$size $(cat "$work/one") $shapes" >>"$work/runs"
   done
