@@ -78,12 +78,10 @@ bool PairStream::Next()
     const long long line = m_lines + 1;
     // Two whole plain lines at once, while the file's pairs are the reader's.
     if (m_sameAsFile && m_file &&
-        (m_length = RvzTakePlainPair(m_file, m_buffer.data(), static_cast<int>(m_buffer.size()),
-                                     m_code)) >= 0)
+        TakeWholePair(m_file, m_buffer.data(), static_cast<int>(m_buffer.size()), m_code, m_value))
     {
         m_pairLine = line;
         m_lines += 2;
-        SetTrimmedValue(m_value, m_buffer.data(), m_length);
         m_filePair(m_code, m_value);
         return true;
     }
