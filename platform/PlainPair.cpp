@@ -126,7 +126,7 @@ constexpr size_t kShortPairRoom = kWindow + 2;
 struct WindowMarks
 {
     std::uint32_t lineFeeds = 0;
-    std::uint32_t odd = 0;    // NUL, CR or above ASCII
+    std::uint32_t odd = 0;    // a control byte up to CR but LF, or above ASCII
     std::uint32_t spaces = 0; // of the first half only, where a short code line stands
 };
 
@@ -135,12 +135,13 @@ std::uint32_t Marked(__m128i bytes, char c)
     return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
 }
 
-// The high bit of a byte above ASCII, or all bits of a NUL or a CR.
-std::uint32_t Odd(__m128i bytes)
+// The bytes below 14 (NUL, the blanks \t to \r, LF among them) and, as signed bytes, those above
+// ASCII. A short pair holds none but its line ends: a pair with a tab, or any such byte, is
+// left to the other reads, and the value's only blank is the space.
+std::uint32_t LowOrHigh(__m128i bytes)
 {
-    const __m128i nulOrCr = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_setzero_si128()),
-                                         _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
-    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(bytes, nulOrCr)));
+    return static_cast<std::uint32_t>(
+        _mm_movemask_epi8(_mm_cmplt_epi8(bytes, _mm_set1_epi8(14))));
 }
 
 const __m128i* Half(const unsigned char* p, int half)
@@ -153,7 +154,7 @@ WindowMarks MarkWindow(const unsigned char* p)
     const __m128i low = _mm_loadu_si128(Half(p, 0)), high = _mm_loadu_si128(Half(p, 1));
     WindowMarks marks;
     marks.lineFeeds = Marked(low, '\n') | Marked(high, '\n') << 16;
-    marks.odd = Odd(low) | Odd(high) << 16;
+    marks.odd = (LowOrHigh(low) | LowOrHigh(high) << 16) & ~marks.lineFeeds;
     marks.spaces = Marked(low, ' ');
     return marks;
 }
@@ -265,11 +266,6 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
     return length + 1;
 }
 
-// The blanks that trimming takes from a value's ends, as _istspace tells them.
-bool IsBlankByte(unsigned char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 #endif
 
 // Any other pair of plain lines whole within the buffer: the code is read from its bytes and
@@ -324,13 +320,13 @@ int RvzTakeShortPair(FILE* stream, int n, int& code, CString& value)
     if (avail < kShortPairBytes || n <= 0 || static_cast<size_t>(n) - 1 < kShortPairRoom ||
         !FindShortPair(bytes, pair))
         return 0;
-    // Trimmed as its bytes, which are the characters' own values; the window keeps the widening's
-    // reads beyond the text in bounds.
+    // Trimmed as its bytes, which are the characters' own values, and of which only the space is
+    // white; the window keeps the widening's reads beyond the text in bounds.
     const unsigned char* first = bytes + pair.valueStart;
     const unsigned char* last = first + pair.valueLength;
-    while (first < last && IsBlankByte(*first))
+    while (first < last && *first == ' ')
         ++first;
-    while (last > first && IsBlankByte(last[-1]))
+    while (last > first && last[-1] == ' ')
         --last;
     const int length = static_cast<int>(last - first);
     value.Overwrite((length + 15) & ~15,
