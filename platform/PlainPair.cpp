@@ -265,7 +265,6 @@ int TakeShortPair(const unsigned char* bytes, wchar_t* buffer, int& code, size_t
     taken = pair.taken;
     return length + 1;
 }
-
 #endif
 
 // Any other pair of plain lines whole within the buffer: the code is read from its bytes and
