@@ -17,21 +17,6 @@ inline void SetTrimmedValue(CString& value, const wchar_t* line, int count)
     value.SetString(line, static_cast<int>(end - line));
 }
 
-// Takes the next pair at once when both its lines are plain and whole within the stream's
-// buffer: code = the integer of the first line, value = the second line trimmed. False, with
-// nothing read, for any other pair.
-inline bool TakeWholePair(FILE* file, wchar_t* line, int size, int& code, CString& value)
-{
-    // Short pairs, most of a drawing, go straight into the value; other plain ones through line.
-    if (RvzTakeShortPair(file, size, code, value))
-        return true;
-    const int count = RvzTakePlainPair(file, line, size, code);
-    if (count < 0)
-        return false;
-    SetTrimmedValue(value, line, count);
-    return true;
-}
-
 // Reads the next pair through line, a buffer of size characters: code = the integer of the
 // first line, value = the second line trimmed. 0 when either line cannot be read; code then
 // may already hold the new code.
@@ -39,7 +24,9 @@ inline int ReadGroupPair(FILE* file, wchar_t* line, int size, int& code, CString
 {
     if (!file)
         return 0;
-    if (TakeWholePair(file, line, size, code, value))
+    // Most pairs are short, taken whole from the stream's buffer straight into the value; the
+    // pair read takes the rest through line, two plain lines at once where it can.
+    if (RvzTakeShortPair(file, size, code, value))
         return 1;
     const int count = RvzReadCodeAndLine(file, line, size, code);
     if (count < 0)

@@ -8,6 +8,20 @@ namespace
 {
 // Enough of a long line for every value the census looks at.
 const size_t kLongLineKept = 4096;
+
+// Takes the next pair at once when both its lines are plain and whole within the stream's
+// buffer, as the readers take it: short pairs straight into the value, other plain ones through
+// line. False, with nothing read, for any other pair, whose lines the census must see one by one.
+bool TakeWholePair(FILE* file, wchar_t* line, int size, int& code, CString& value)
+{
+    if (RvzTakeShortPair(file, size, code, value))
+        return true;
+    const int count = RvzTakePlainPair(file, line, size, code);
+    if (count < 0)
+        return false;
+    SetTrimmedValue(value, line, count);
+    return true;
+}
 } // namespace
 
 PairStream::PairStream(FILE* file, int buffer, PairHandler filePair)

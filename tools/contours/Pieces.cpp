@@ -75,8 +75,8 @@ class Collector
             break;
         case ShapeKind::Ellipse:
         {
-            CEllipseShape outline(
-                static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
+            // A copy, as GetPolyData is not const.
+            CEllipseShape outline(static_cast<const CEllipseShape&>(object));
             POLYDATA record;
             outline.GetPolyData(record);
             AddPoints(number, record.m_pX, record.m_pY, record.m_nCount, record.m_bClose != 0);
