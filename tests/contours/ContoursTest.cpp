@@ -124,6 +124,26 @@ TEST(Contours, ALargeDrawingCountsAndNumbersItsPiecesInShapeOrder)
     EXPECT_EQ(report.open[0].pieces, (std::vector<int>{20000}));
 }
 
+TEST(Contours, EveryPieceIsToldAtTheToleranceOfTheWholeExtent)
+{
+    // Small pieces first, a long closed one last: the default tolerance is 4 only once it is in.
+    Drawing drawing;
+    for (int i = 0; i < 3000; ++i)
+        drawing.Line(10 * i, 0, 10 * i + 3, 0)                            // a dot
+            .Polyline({10.0 * i, 10, 10.0 * i + 5, 10, 10.0 * i + 5, 15}, true) // closed
+            .Polyline({10.0 * i, 20, 10.0 * i + 2, 20, 10.0 * i + 2, 22}, true) // a dot
+            .Line(10 * i, 30, 10 * i + 5, 30);                            // open
+    drawing.Polyline({0, 100, 0, 400000, 1, 400000}, true);
+    for (const ContourReport& report : {drawing.Check(), drawing.Check(4.0)})
+    {
+        EXPECT_NEAR(report.tolerance, 4.0, 1e-12);
+        EXPECT_EQ(report.closed, 3001);
+        EXPECT_EQ(report.loopsOfPieces, 0);
+        ASSERT_EQ(report.open.size(), 3000u);
+        EXPECT_EQ(report.open.back().pieces, std::vector<int>{11999});
+    }
+}
+
 TEST(Contours, BranchesCountIndependentLoopsAndPeelOpenChains)
 {
     // A stray line at a corner: the square stays a loop, the line is open with one free end.

@@ -13,15 +13,9 @@ namespace
 class PieceGraph
 {
   public:
-    PieceGraph(const std::vector<const Piece*>& pieces, double tolerance) : m_pieces(pieces)
+    PieceGraph(const OpenPieces& pieces, double tolerance) : m_pieces(pieces)
     {
-        m_ends.reserve(2 * pieces.size());
-        for (const Piece* piece : pieces)
-        {
-            m_ends.push_back(piece->start);
-            m_ends.push_back(piece->end);
-        }
-        m_pointOf = GroupNearPoints(m_ends, tolerance);
+        m_pointOf = GroupNearPoints(m_pieces.ends, tolerance);
         const int points =
             m_pointOf.empty() ? 0 : *std::max_element(m_pointOf.begin(), m_pointOf.end()) + 1;
         // The ends at each point, one run per point.
@@ -29,9 +23,9 @@ class PieceGraph
         for (int point : m_pointOf)
             ++m_firstEnd[point + 1];
         std::partial_sum(m_firstEnd.begin(), m_firstEnd.end(), m_firstEnd.begin());
-        m_endsAt.resize(m_ends.size());
+        m_endsAt.resize(m_pointOf.size());
         std::vector<int> filled(m_firstEnd.begin(), m_firstEnd.end() - 1);
-        for (size_t end = 0; end < m_ends.size(); ++end)
+        for (size_t end = 0; end < m_pointOf.size(); ++end)
             m_endsAt[filled[m_pointOf[end]]++] = static_cast<int>(end);
     }
 
@@ -39,8 +33,8 @@ class PieceGraph
     int Degree(int point) const { return m_firstEnd[point + 1] - m_firstEnd[point]; }
     bool IsStop(int point) const { return Degree(point) != 2; }
     int PointOf(int end) const { return m_pointOf[end]; }
-    const ContourPoint& At(int end) const { return m_ends[end]; }
-    int Number(int end) const { return m_pieces[end / 2]->number; }
+    const ContourPoint& At(int end) const { return m_pieces.ends[end]; }
+    int Number(int end) const { return m_pieces.numbers[end / 2]; }
     const int* EndsAt(int point) const { return m_endsAt.data() + m_firstEnd[point]; }
     // The other end at a point where two meet.
     int Partner(int end) const
@@ -50,8 +44,7 @@ class PieceGraph
     }
 
   private:
-    const std::vector<const Piece*>& m_pieces;
-    std::vector<ContourPoint> m_ends;
+    const OpenPieces& m_pieces;
     std::vector<int> m_pointOf;
     std::vector<int> m_firstEnd, m_endsAt;
 };
@@ -252,22 +245,12 @@ ContourReport CheckContours(const Import& import, std::optional<double> toleranc
     ContourReport report;
     {
         // Gone before the nearest ends are looked for, so the two never share the memory.
-        const PieceList list = CollectPieces(import);
-        report.tolerance = tolerance ? *tolerance : kRelativeGapTolerance * list.size;
-        report.firstInsertPiece = list.firstInsertPiece;
-        std::vector<const Piece*> open;
-        for (const std::vector<Piece>& run : list.runs)
-            for (const Piece& piece : run)
-            {
-                if (piece.reach <= report.tolerance)
-                    continue; // a dot
-                if (piece.whole || Distance(piece.start, piece.end) <= report.tolerance)
-                    ++report.closed;
-                else
-                    open.push_back(&piece);
-            }
-        const PieceGraph graph(open, report.tolerance);
-        const Chains chains = TraceChains(graph, open.size());
+        const SortedPieces pieces = CollectPieces(import, tolerance);
+        report.tolerance = pieces.tolerance;
+        report.closed = pieces.closed;
+        report.firstInsertPiece = pieces.firstInsertPiece;
+        const PieceGraph graph(pieces.open, report.tolerance);
+        const Chains chains = TraceChains(graph, pieces.open.Count());
         Joiner(graph, chains, report, detail == ContourDetail::Whole).Run();
     }
     if (detail == ContourDetail::Whole)

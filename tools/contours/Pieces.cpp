@@ -12,23 +12,47 @@
 namespace
 {
 const size_t kCollectedBeside = 1 << 14;
+const size_t kSqueezedFrom = 1 << 12;
 
 bool Finite(const ContourPoint& p)
 {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
+struct Piece
+{
+    ContourPoint start, end;
+    double reach = 0.0; // the farthest any point of the piece lies from its start
+    int number = 0;
+    bool whole = false; // closed by its flag, or a whole circle or ellipse
+};
+
+// Sorts pieces as they come, as far as the extent found so far allows: the default tolerance
+// only grows with the extent, so a piece that is a dot, or shut, at the tolerance of the part
+// seen so far is one at the end too. Only the pieces that may be open keep their ends.
 class Collector
 {
   public:
-    // Room for a piece per shape, what most drawings have.
-    explicit Collector(size_t shapes) { m_list.runs.emplace_back().reserve(shapes); }
-
-    PieceList Take()
+    // Room for every piece of so many shapes, which is what most drawings have: reserved, not
+    // touched.
+    Collector(size_t room, std::optional<double> tolerance) : m_fixed(tolerance)
     {
-        if (m_minX <= m_maxX)
-            m_list.size = std::max(m_maxX - m_minX, m_maxY - m_minY);
-        return std::move(m_list);
+        m_open.ends.reserve(2 * room);
+        m_open.numbers.reserve(room);
+        m_openReaches.reserve(room);
+        m_shutReaches.reserve(room);
+    }
+
+    // The pieces sorted at the tolerance of the whole extent.
+    SortedPieces Sort()
+    {
+        SortedPieces sorted;
+        sorted.tolerance = Tolerance();
+        Squeeze(sorted.tolerance);
+        sorted.closed = static_cast<int>(m_shutReaches.size());
+        sorted.open = std::move(m_open);
+        sorted.firstInsertPiece = std::move(m_firstInsertPiece);
+        return sorted;
     }
 
     void AddRange(const OwnedShapes& shapes, size_t from, size_t to)
@@ -38,27 +62,88 @@ class Collector
         m_next = static_cast<int>(to);
     }
 
-    // The pieces another collector found after these, as runs of their own, and its extent.
+    // The pieces another collector found after these, and its extent.
     void Append(Collector&& after)
     {
-        for (std::vector<Piece>& run : after.m_list.runs)
-            m_list.runs.push_back(std::move(run));
-        m_list.firstInsertPiece = std::move(after.m_list.firstInsertPiece);
         m_minX = std::min(m_minX, after.m_minX);
         m_minY = std::min(m_minY, after.m_minY);
         m_maxX = std::max(m_maxX, after.m_maxX);
         m_maxY = std::max(m_maxY, after.m_maxY);
+        after.Squeeze(Tolerance()); // only what may still be open is copied
+        auto append = [](auto& to, const auto& from)
+        { to.insert(to.end(), from.begin(), from.end()); };
+        append(m_open.ends, after.m_open.ends);
+        append(m_open.numbers, after.m_open.numbers);
+        append(m_openReaches, after.m_openReaches);
+        append(m_shutReaches, after.m_shutReaches);
+        m_firstInsertPiece = std::move(after.m_firstInsertPiece);
     }
 
     void AddInsertChildren(const CObject& insert)
     {
-        m_list.firstInsertPiece.push_back(m_next);
+        m_firstInsertPiece.push_back(m_next);
         m_next = VisitInsertChildren(
             insert, m_next, [this](const CObject& shape, int number) { Add(shape, number); });
     }
 
   private:
-    std::vector<Piece>& Pieces() { return m_list.runs.front(); }
+    // The tolerance at the extent found so far.
+    double Tolerance() const
+    {
+        if (m_fixed)
+            return *m_fixed;
+        return m_minX <= m_maxX ? kRelativeGapTolerance * std::max(m_maxX - m_minX, m_maxY - m_minY)
+                                : 0.0;
+    }
+
+    void Keep(const Piece& piece)
+    {
+        const double bound = Tolerance();
+        if (piece.reach <= bound)
+            return; // a dot
+        if (piece.whole || Distance(piece.start, piece.end) <= bound)
+        {
+            m_shutReaches.push_back(piece.reach); // closed, unless a dot after all
+            return;
+        }
+        m_open.ends.push_back(piece.start);
+        m_open.ends.push_back(piece.end);
+        m_open.numbers.push_back(piece.number);
+        m_openReaches.push_back(piece.reach);
+        // Sorted again as the extent grows, the pieces kept take less fresh memory.
+        if (bound > 2 * m_squeezedAt && m_open.Count() >= kSqueezedFrom)
+            Squeeze(bound);
+    }
+
+    // Leaves out the pieces that are dots at the tolerance, and keeps the reaches alone of those
+    // it shuts.
+    void Squeeze(double tolerance)
+    {
+        m_shutReaches.erase(std::remove_if(m_shutReaches.begin(), m_shutReaches.end(),
+                                           [&](double reach) { return reach <= tolerance; }),
+                            m_shutReaches.end());
+        std::vector<ContourPoint>& ends = m_open.ends;
+        std::vector<int>& numbers = m_open.numbers;
+        size_t kept = 0;
+        for (size_t k = 0; k < numbers.size(); ++k)
+        {
+            if (m_openReaches[k] <= tolerance)
+                continue; // a dot
+            if (Distance(ends[2 * k], ends[2 * k + 1]) <= tolerance)
+            {
+                m_shutReaches.push_back(m_openReaches[k]);
+                continue;
+            }
+            ends[2 * kept] = ends[2 * k];
+            ends[2 * kept + 1] = ends[2 * k + 1];
+            numbers[kept] = numbers[k];
+            m_openReaches[kept++] = m_openReaches[k];
+        }
+        ends.resize(2 * kept);
+        numbers.resize(kept);
+        m_openReaches.resize(kept);
+        m_squeezedAt = tolerance;
+    }
 
     void Add(const CObject& object, int number)
     {
@@ -114,7 +199,7 @@ class Collector
         }
         piece.reach = std::sqrt(farthest);
         m_minX = minX, m_minY = minY, m_maxX = maxX, m_maxY = maxY;
-        Pieces().push_back(piece);
+        Keep(piece);
     }
 
     void AddArc(int number, const CCircleShape& c)
@@ -133,7 +218,7 @@ class Collector
                     whole};
         Extend({center.x - r, center.y - r});
         Extend({center.x + r, center.y + r});
-        Pieces().push_back(piece);
+        Keep(piece);
     }
 
     void Extend(const ContourPoint& p)
@@ -146,13 +231,18 @@ class Collector
         m_maxY = std::max(m_maxY, p.y);
     }
 
-    PieceList m_list;
+    const std::optional<double> m_fixed;
+    OpenPieces m_open;                 // the pieces that may be open
+    std::vector<double> m_openReaches; // and their reaches
+    std::vector<double> m_shutReaches; // of the pieces closed unless they are dots
+    std::vector<int> m_firstInsertPiece;
+    double m_squeezedAt = 0.0;
     int m_next = 0;
     double m_minX = HUGE_VAL, m_minY = HUGE_VAL, m_maxX = -HUGE_VAL, m_maxY = -HUGE_VAL;
 };
 } // namespace
 
-PieceList CollectPieces(const Import& import)
+SortedPieces CollectPieces(const Import& import, std::optional<double> tolerance)
 {
     // On a large drawing, the first half of the shapes beside the rest.
     const size_t shapes = import.shapes.size();
@@ -162,17 +252,17 @@ PieceList CollectPieces(const Import& import)
         first = Beside(
             [&]
             {
-                Collector collector(half);
+                Collector collector(shapes, tolerance); // room for the rest's pieces too
                 collector.AddRange(import.shapes, 0, half);
                 return collector;
             });
-    Collector rest(shapes - half);
+    Collector rest(shapes - half, tolerance);
     rest.AddRange(import.shapes, half, shapes);
     for (const auto& insert : import.inserts)
         rest.AddInsertChildren(*insert);
     if (half == 0)
-        return rest.Take();
+        return rest.Sort();
     Collector collector = first.get();
     collector.Append(std::move(rest));
-    return collector.Take();
+    return collector.Sort();
 }

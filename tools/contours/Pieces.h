@@ -1,31 +1,32 @@
 #pragma once
-// The shapes of an import that can make contours, reduced to what joining them needs.
+// The shapes of an import that can make contours, sorted at the tolerance into dots, closed
+// pieces and open pieces, of which only the ends are kept.
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "Contours.h"
 #include "Import.h"
 
-// Small, as a large drawing has a million of them.
-struct Piece
+// The open pieces in the order of their shapes: piece k runs from ends[2k] to ends[2k + 1].
+struct OpenPieces
 {
-    ContourPoint start, end;
-    double reach = 0.0; // the farthest any point of the piece lies from its start
-    int number = 0;
-    bool whole = false; // closed by its flag, or a whole circle or ellipse
-};
-static_assert(sizeof(Piece) <= 48, "a piece fits in 48 bytes");
+    std::vector<ContourPoint> ends;
+    std::vector<int> numbers;
 
-struct PieceList
+    size_t Count() const { return numbers.size(); }
+};
+
+struct SortedPieces
 {
-    // In the order of the shapes, in the runs that were collected apart: a run is not copied
-    // onto another.
-    std::vector<std::vector<Piece>> runs;
+    double tolerance = 0.0;
+    int closed = 0; // dots are not counted
+    OpenPieces open;
     std::vector<int> firstInsertPiece;
-    double size = 0.0; // the larger side of the extent of every piece
 };
 
-PieceList CollectPieces(const Import& import);
+// Without a tolerance, the default share of the larger side of the pieces' extent.
+SortedPieces CollectPieces(const Import& import, std::optional<double> tolerance);
 
 inline double Distance(const ContourPoint& a, const ContourPoint& b)
 {
