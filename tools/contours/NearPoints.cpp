@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <future>
 #include <limits>
+#include <numeric>
 
 #include "Beside.h"
 #include "Pieces.h"
@@ -32,11 +33,13 @@ class Grid
         // Halved first, so that no difference overflows.
         const double half = std::max(box.maxX / 2 - m_minX / 2, box.maxY / 2 - m_minY / 2);
         m_cell = std::max({tolerance, half / 0x1p30, 0x1p-1000});
+        m_minXInCells = m_minX / m_cell;
+        m_minYInCells = m_minY / m_cell;
     }
 
     uint64_t Key(const ContourPoint& p) const
     {
-        return static_cast<uint64_t>(Along(p.x, m_minX)) << 32 | Along(p.y, m_minY);
+        return static_cast<uint64_t>(Along(p.x, m_minXInCells)) << 32 | Along(p.y, m_minYInCells);
     }
     static Cell CellOf(uint64_t key)
     {
@@ -44,13 +47,18 @@ class Grid
     }
 
   private:
-    uint32_t Along(double v, double min) const
+    // The whole cells from min: below 0 (or not a number) 0, beyond 2^32 - 1 that; whole
+    // parts cut off, which for the numbers between is rounding down.
+    uint32_t Along(double v, double minInCells) const
     {
-        return static_cast<uint32_t>(
-            std::clamp(std::floor(v / m_cell - min / m_cell), 0.0, 0x1p32 - 1));
+        const double cells = v / m_cell - minInCells;
+        if (!(cells > 0))
+            return 0;
+        return cells < 0x1p32 - 1 ? static_cast<uint32_t>(cells) : UINT32_MAX;
     }
 
     double m_minX = HUGE_VAL, m_minY = HUGE_VAL, m_cell = 1.0;
+    double m_minXInCells = 0.0, m_minYInCells = 0.0;
 };
 
 // The points of each occupied cell in the order of the cells, and the groups' first points
@@ -66,20 +74,32 @@ namespace
 {
 const size_t kSortedBeside = 1 << 16;
 
-// The points' cell keys and indices in order: spread by their key's share of the keys' range
-// into buckets of a few each, then each bucket sorted on its own, short and in cache.
+// The points' cells and indices in order. The cells are numbered column after column from the
+// points' lowest column and row, so that the numbers spread over their range as the points do
+// whatever the grid's shape; spread by their share of that range into buckets of a few each,
+// then each bucket sorted on its own, short and in cache.
 std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
                                                    const std::vector<ContourPoint>& points)
 {
-    std::vector<uint64_t> keys(points.size());
-    uint64_t lowest = UINT64_MAX, highest = 0;
-    for (size_t i = 0; i < points.size(); ++i)
+    const size_t count = points.size();
+    std::vector<uint64_t> keys(count);
+    uint64_t lowX = UINT64_MAX, lowY = UINT64_MAX, highY = 0;
+    for (size_t i = 0; i < count; ++i)
     {
         keys[i] = grid.Key(points[i]);
-        lowest = std::min(lowest, keys[i]);
-        highest = std::max(highest, keys[i]);
+        lowX = std::min(lowX, keys[i] >> 32);
+        lowY = std::min(lowY, keys[i] & 0xFFFFFFFFu);
+        highY = std::max(highY, keys[i] & 0xFFFFFFFFu);
     }
-    const size_t buckets = points.size() / 8 + 1;
+    const uint64_t rows = highY - lowY + 1;
+    uint64_t lowest = UINT64_MAX, highest = 0;
+    for (uint64_t& key : keys)
+    {
+        key = ((key >> 32) - lowX) * rows + ((key & 0xFFFFFFFFu) - lowY);
+        lowest = std::min(lowest, key);
+        highest = std::max(highest, key);
+    }
+    const size_t buckets = count / 8 + 1;
     // Rounding keeps the share in the keys' order, so the buckets are too.
     const double share = static_cast<double>(buckets) / (static_cast<double>(highest - lowest) + 1);
     auto bucketOf = [&](uint64_t key) {
@@ -91,16 +111,16 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
         ++first[bucketOf(key) + 1];
     for (size_t b = 1; b <= buckets; ++b)
         first[b] += first[b - 1];
-    std::vector<std::pair<uint64_t, int>> order(points.size());
+    std::vector<std::pair<uint64_t, int>> order(count);
     std::vector<int> filled(first.begin(), first.end() - 1);
-    for (size_t i = 0; i < points.size(); ++i)
+    for (size_t i = 0; i < count; ++i)
         order[filled[bucketOf(keys[i])]++] = {keys[i], static_cast<int>(i)};
     auto sortBuckets = [&](size_t from, size_t to) {
         for (size_t b = from; b < to; ++b)
             std::sort(order.begin() + first[b], order.begin() + first[b + 1]);
     };
     // On many points, the first half of the buckets beside the rest.
-    const size_t half = points.size() >= kSortedBeside ? buckets / 2 : 0;
+    const size_t half = count >= kSortedBeside ? buckets / 2 : 0;
     std::future<void> low;
     if (half > 0)
         low = Beside([&] { sortBuckets(0, half); });
@@ -109,38 +129,31 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
         low.get();
     return order;
 }
-} // namespace
 
-std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance)
+// Joins the groups of the points in the cells' order. A point is compared with the groups'
+// first points in its own cell and the cells before it that touch it: three of the column to
+// the left, the one below.
+void JoinInCells(const Grid& grid, const std::vector<ContourPoint>& at, double tolerance,
+                 std::vector<int>& parent)
 {
-    const Grid grid(points, tolerance);
-    const std::vector<std::pair<uint64_t, int>> order = SortedByCell(grid, points);
-
-    // The walk reads the points, and joins their groups, by their places in that order, one
-    // after another in memory.
-    std::vector<ContourPoint> at(order.size());
-    std::vector<int> placeOf(order.size());
-    for (size_t i = 0; i < order.size(); ++i)
-    {
-        at[i] = points[order[i].second];
-        placeOf[order[i].second] = static_cast<int>(i);
-    }
-    std::vector<int> parent(points.size()), founders;
-    for (size_t i = 0; i < parent.size(); ++i)
-        parent[i] = static_cast<int>(i);
+    std::vector<int> founders;
     std::vector<CellRun> runs;
     size_t behind = 0; // the first run that may still neighbour the current cell's column
-    for (size_t i = 0; i < order.size(); ++i)
+    for (size_t i = 0; i < at.size(); ++i)
     {
-        const Cell cell = Grid::CellOf(order[i].first);
+        const Cell cell = Grid::CellOf(grid.Key(at[i]));
         const int place = static_cast<int>(i);
         if (runs.empty() || !(runs.back().cell == cell))
         {
+            // The runs behind are never read again: only a few columns' worth are kept.
+            if (behind >= 4096 && 2 * behind >= runs.size())
+            {
+                runs.erase(runs.begin(), runs.begin() + static_cast<std::ptrdiff_t>(behind));
+                behind = 0;
+            }
             const int founded = static_cast<int>(founders.size());
             runs.push_back({cell, founded, founded});
         }
-        // The cells before this one in the order that touch it: three of the column to the
-        // left, the one below, and this one.
         const Cell lowest{cell.x - 1, cell.y - 1};
         while (runs[behind].cell < lowest)
             ++behind;
@@ -165,6 +178,30 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
             runs.back().endFounder = static_cast<int>(founders.size());
         }
     }
+}
+} // namespace
+
+std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double tolerance)
+{
+    const Grid grid(points, tolerance);
+    // The walk reads the points, and joins their groups, by their places in the cells' order,
+    // one after another in memory. The order itself is let go at once: a large drawing's
+    // memory is fresh to the system, and each page first touched costs.
+    std::vector<ContourPoint> at;
+    std::vector<int> placeOf;
+    {
+        const std::vector<std::pair<uint64_t, int>> order = SortedByCell(grid, points);
+        at.resize(order.size());
+        placeOf.resize(order.size());
+        for (size_t i = 0; i < order.size(); ++i)
+        {
+            at[i] = points[order[i].second];
+            placeOf[order[i].second] = static_cast<int>(i);
+        }
+    }
+    std::vector<int> parent(points.size());
+    std::iota(parent.begin(), parent.end(), 0);
+    JoinInCells(grid, at, tolerance, parent);
     std::vector<int> group(points.size()), number(points.size(), -1);
     int groups = 0;
     for (size_t i = 0; i < points.size(); ++i)
