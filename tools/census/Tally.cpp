@@ -38,12 +38,14 @@ std::string TypeNames::Of(std::string key)
 
 const std::string& TypeNames::Of(const CString& value)
 {
-    if (value.str() != m_lastValue || m_lastName.empty())
-    {
-        m_lastValue = value.str();
-        m_lastName = Of(RvzUtf8FromWide(value.Left(static_cast<int>(kMaxTypeLength))));
-    }
-    return m_lastName;
+    // A value's name never changes once given, as names are only ever added.
+    for (const Recent& recent : m_recent)
+        if (!recent.name.empty() && recent.value == value.str())
+            return recent.name;
+    Recent& recent = m_recent[m_nextRecent++ % m_recent.size()];
+    recent.value = value.str();
+    recent.name = Of(RvzUtf8FromWide(value.Left(static_cast<int>(kMaxTypeLength))));
+    return recent.name;
 }
 
 AccountRow& Tally::Row(const std::string& type)

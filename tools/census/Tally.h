@@ -1,5 +1,6 @@
 #pragma once
 // Counts of what happened to each entity type, as the scanners find it out.
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -19,9 +20,16 @@ class TypeNames
   private:
     std::string Of(std::string key);
 
+    // The names of the last few values: a drawing's entities mostly come in a handful of types.
+    struct Recent
+    {
+        std::wstring value;
+        std::string name; // empty until it is first used
+    };
+
     std::set<std::string> m_seen;
-    std::wstring m_lastValue; // entities mostly follow others of their type
-    std::string m_lastName;
+    std::array<Recent, 8> m_recent;
+    size_t m_nextRecent = 0;
 };
 
 class Tally
