@@ -27,6 +27,23 @@ struct Piece
     bool whole = false; // closed by its flag, or a whole circle or ellipse
 };
 
+enum class Fate
+{
+    Dot,
+    Closed,
+    Open,
+};
+
+// A piece all within the tolerance of its start is a dot; else one whole, or whose ends meet
+// within the tolerance, is closed.
+Fate FateAt(double tolerance, double reach, bool whole, const ContourPoint& start,
+            const ContourPoint& end)
+{
+    if (reach <= tolerance)
+        return Fate::Dot;
+    return whole || Distance(start, end) <= tolerance ? Fate::Closed : Fate::Open;
+}
+
 // Sorts pieces as they come, as far as the extent found so far allows: the default tolerance
 // only grows with the extent, so a piece that is a dot, or shut, at the tolerance of the part
 // seen so far is one at the end too. Only the pieces that may be open keep their ends.
@@ -99,9 +116,10 @@ class Collector
     void Keep(const Piece& piece)
     {
         const double bound = Tolerance();
-        if (piece.reach <= bound)
-            return; // a dot
-        if (piece.whole || Distance(piece.start, piece.end) <= bound)
+        const Fate fate = FateAt(bound, piece.reach, piece.whole, piece.start, piece.end);
+        if (fate == Fate::Dot)
+            return;
+        if (fate == Fate::Closed)
         {
             m_shutReaches.push_back(piece.reach); // closed, unless a dot after all
             return;
@@ -127,13 +145,12 @@ class Collector
         size_t kept = 0;
         for (size_t k = 0; k < numbers.size(); ++k)
         {
-            if (m_openReaches[k] <= tolerance)
-                continue; // a dot
-            if (Distance(ends[2 * k], ends[2 * k + 1]) <= tolerance)
-            {
+            const Fate fate =
+                FateAt(tolerance, m_openReaches[k], false, ends[2 * k], ends[2 * k + 1]);
+            if (fate == Fate::Closed)
                 m_shutReaches.push_back(m_openReaches[k]);
+            if (fate != Fate::Open)
                 continue;
-            }
             ends[2 * kept] = ends[2 * k];
             ends[2 * kept + 1] = ends[2 * k + 1];
             numbers[kept] = numbers[k];
