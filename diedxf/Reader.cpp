@@ -33,7 +33,7 @@ void CKVDieDxf::Close()
 int CKVDieDxf::GetLabel()
 {
     // 255 leaves 254 characters and the NUL; a longer line spills into the next read.
-    return ReadGroupPair(m_pFile, m_szLine, 255, m_nCode, m_strValue);
+    return RvzReadTrimmedPair(m_pFile, m_szLine, 255, m_nCode, m_strValue);
 }
 
 void CKVDieDxf::Clear()

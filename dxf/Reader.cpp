@@ -42,7 +42,7 @@ int CKVDxf::Open(CString path)
 
 int CKVDxf::ReadLabel()
 {
-    return ReadGroupPair(m_pFile, m_szLine, 2048, m_nCode, m_strValue);
+    return RvzReadTrimmedPair(m_pFile, m_szLine, 2048, m_nCode, m_strValue);
 }
 
 int CKVDxf::GetCode(CString text, int& code, CString& name)

@@ -74,6 +74,16 @@ CString& CString::Trim()
     return *this;
 }
 
+void RvzSetTrimmed(CString& value, const wchar_t* text, int count)
+{
+    const wchar_t* end = text + count;
+    while (text < end && _istspace(*text))
+        ++text;
+    while (end > text && _istspace(end[-1]))
+        --end;
+    value.SetString(text, static_cast<int>(end - text));
+}
+
 CString& CString::TrimLeft()
 {
     size_t i = 0;

@@ -80,6 +80,10 @@ private:
     std::wstring m_str;
 };
 
+// Sets value to the count characters at text without the white space at their ends, as assigning
+// them and then Trim would, but copying only the characters kept.
+void RvzSetTrimmed(CString& value, const wchar_t* text, int count);
+
 CString operator+(const CString& a, const CString& b);
 CString operator+(const CString& a, const wchar_t* b);
 CString operator+(const wchar_t* a, const CString& b);

@@ -310,7 +310,12 @@ int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code)
     return TakeOtherPlainPair(stream, buffer, room, code);
 }
 
-int RvzTakeShortPair(FILE* stream, int n, int& code, CString& value)
+namespace
+{
+// A short pair's value trimmed straight into value: 1, or 0 with nothing read. Inlined into both
+// trimmed pair reads.
+__attribute__((always_inline)) inline int TakeShortPair(FILE* stream, int n, int& code,
+                                                        CString& value)
 {
 #ifdef RVZ_HAVE_SSE2
     size_t avail = 0;
@@ -341,4 +346,32 @@ int RvzTakeShortPair(FILE* stream, int n, int& code, CString& value)
     (void)stream, (void)n, (void)code, (void)value;
     return 0;
 #endif
+}
+
+// A pair that is not short, as readPair takes it (two lines the general way, or plain ones
+// only), its value trimmed. Out of line, as few pairs come here.
+template <int (*readPair)(FILE*, wchar_t*, int, int&)>
+__attribute__((noinline)) int TakeOtherPairTrimmed(FILE* stream, wchar_t* line, int n, int& code,
+                                                   CString& value)
+{
+    const int count = readPair(stream, line, n, code);
+    if (count < 0)
+        return 0;
+    RvzSetTrimmed(value, line, count);
+    return 1;
+}
+} // namespace
+
+int RvzReadTrimmedPair(FILE* stream, wchar_t* line, int n, int& code, CString& value)
+{
+    return TakeShortPair(stream, n, code, value)
+               ? 1
+               : TakeOtherPairTrimmed<RvzReadCodeAndLine>(stream, line, n, code, value);
+}
+
+int RvzTakeTrimmedPair(FILE* stream, wchar_t* line, int n, int& code, CString& value)
+{
+    return TakeShortPair(stream, n, code, value)
+               ? 1
+               : TakeOtherPairTrimmed<RvzTakePlainPair>(stream, line, n, code, value);
 }

@@ -64,10 +64,13 @@ int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code);
 // number, and both whole within the stream's buffer and n-1 characters; else -1, with nothing
 // read, for a caller that must see each line of the general way.
 int RvzTakePlainPair(FILE* stream, wchar_t* buffer, int n, int& code);
-// The same for a short pair, as most are, with its value line trimmed of white space straight
-// into value: 1, or 0 with nothing read. For the readers that keep only the trimmed value, so
-// that its characters are written once.
-int RvzTakeShortPair(FILE* stream, int n, int& code, CString& value);
+// A code line and a value line, the value trimmed of white space, for the readers that keep only
+// that: 1, or 0 when either line cannot be read (code may then hold the new code). line is a
+// buffer of n characters for the pairs that are not short.
+int RvzReadTrimmedPair(FILE* stream, wchar_t* line, int n, int& code, CString& value);
+// Its fast part alone: the same pair when both lines are plain and whole within the stream's
+// buffer, as RvzTakePlainPair takes them; 1, or 0 with nothing read.
+int RvzTakeTrimmedPair(FILE* stream, wchar_t* line, int n, int& code, CString& value);
 // The character that starts with byte b0 (not EOF), reading the rest of it from the stream.
 unsigned int RvzDecodeWideChar(int b0, FILE* stream);
 

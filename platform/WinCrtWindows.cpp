@@ -1,5 +1,7 @@
 #include "WinCrt.h"
 
+#include "CString.h"
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -25,4 +27,13 @@ int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code)
         return -1;
     code = _wtoi(buffer);
     return RvzReadWideLine(buffer, n, stream);
+}
+
+int RvzReadTrimmedPair(FILE* stream, wchar_t* line, int n, int& code, CString& value)
+{
+    const int count = RvzReadCodeAndLine(stream, line, n, code);
+    if (count < 0)
+        return 0;
+    RvzSetTrimmed(value, line, count);
+    return 1;
 }

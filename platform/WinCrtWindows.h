@@ -37,13 +37,16 @@ int RvzReadWideLine(wchar_t* buffer, int n, FILE* stream);
 // A code line and a value line, as two RvzReadWideLine calls: code = _wtoi of the first, the
 // second into buffer; its length, or -1 when either line cannot be read.
 int RvzReadCodeAndLine(FILE* stream, wchar_t* buffer, int n, int& code);
+// A code line and a value line, the value trimmed of white space: 1, or 0 when either line
+// cannot be read.
+int RvzReadTrimmedPair(FILE* stream, wchar_t* line, int n, int& code, CString& value);
 // Nothing of a pair can be taken from the runtime's buffer at once: every pair is read the
 // general way.
 inline int RvzTakePlainPair(FILE*, wchar_t*, int, int&)
 {
     return -1;
 }
-inline int RvzTakeShortPair(FILE*, int, int&, CString&)
+inline int RvzTakeTrimmedPair(FILE*, wchar_t*, int, int&, CString&)
 {
     return 0;
 }

@@ -100,16 +100,17 @@ TEST(WideRead, LineReadWithLengthCountsUpToANulAndSaysEndOfFile)
     fclose(f);
 }
 
-// The pair read must give what two line reads and _wtoi give, pair by pair, whatever the lines:
-// bare codes, blanks, signs, long digit runs, CR LF, a lone CR, NULs, UTF-8 and lines at and
-// past the limit, straddling the stream's 64 KiB buffer at shifting places.
+// The pair reads must give what two line reads and _wtoi give (the trimmed one, the value line
+// trimmed), pair by pair, whatever the lines: bare codes, blanks, signs, long digit runs, CR LF,
+// a lone CR, NULs, UTF-8 and lines at and past the limit, straddling the stream's 64 KiB buffer
+// at shifting places.
 TEST(WideRead, PairReadGivesWhatTwoLineReadsGive)
 {
     const char* pieces[] = {"  10\n", "1234.567890\n", "-5\r\n", "LINE\r\n", "\n", " \n",
                             "+3\n", "12345678901\n", "7 \n", "a\rb\n", "\xC3\xA9t\n",
                             "-2147483649\n", "0\n", "\t5\n", "                 1\n", "-0\r\n"};
     const unsigned count = sizeof pieces / sizeof pieces[0];
-    std::string text;
+    std::string text = "  8\n  CUT  \n0\nLINE \n 10\n -1.5 \n";
     for (unsigned i = 0; text.size() < 150000; ++i)
         text += pieces[i % count] + std::string(i % 11 == 0 ? i % 300 : i % 7, 'k') +
                 std::string(i % 17 ? 0 : 1, '\0') + (i % 3 ? "\n" : "");
@@ -118,11 +119,14 @@ TEST(WideRead, PairReadGivesWhatTwoLineReadsGive)
     {
         FILE* pairs = _wfopen(file.WidePath().c_str(), L"r");
         FILE* lines = _wfopen(file.WidePath().c_str(), L"r");
-        std::vector<wchar_t> got(static_cast<size_t>(size)), want(got.size());
+        FILE* trimmed = _wfopen(file.WidePath().c_str(), L"r");
+        std::vector<wchar_t> got(static_cast<size_t>(size)), want(got.size()), spare(got.size());
+        CString value;
         for (int step = 0;; ++step)
         {
-            int gotCode = -7, wantCode = -7, wantLength = -1;
+            int gotCode = -7, wantCode = -7, wantLength = -1, trimmedCode = -7;
             const int gotLength = RvzReadCodeAndLine(pairs, got.data(), size, gotCode);
+            const int read = RvzReadTrimmedPair(trimmed, spare.data(), size, trimmedCode, value);
             if (RvzReadWideLine(want.data(), size, lines) >= 0)
             {
                 wantCode = _wtoi(want.data());
@@ -130,13 +134,18 @@ TEST(WideRead, PairReadGivesWhatTwoLineReadsGive)
             }
             ASSERT_EQ(gotLength, wantLength) << "buffer of " << size << ", pair " << step;
             ASSERT_EQ(gotCode, wantCode) << "buffer of " << size << ", pair " << step;
+            ASSERT_EQ(read, gotLength < 0 ? 0 : 1) << "buffer of " << size << ", pair " << step;
             if (gotLength < 0)
                 break;
             ASSERT_EQ(std::wstring(got.data()), std::wstring(want.data()))
                 << "buffer of " << size << ", pair " << step;
+            ASSERT_EQ(trimmedCode, wantCode) << "buffer of " << size << ", pair " << step;
+            ASSERT_TRUE(value == CString(want.data(), wantLength).Trim())
+                << "buffer of " << size << ", pair " << step;
         }
         fclose(pairs);
         fclose(lines);
+        fclose(trimmed);
     }
 }
 

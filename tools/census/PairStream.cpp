@@ -8,20 +8,6 @@ namespace
 {
 // Enough of a long line for every value the census looks at.
 const size_t kLongLineKept = 4096;
-
-// Takes the next pair at once when both its lines are plain and whole within the stream's
-// buffer, as the readers take it: short pairs straight into the value, other plain ones through
-// line. False, with nothing read, for any other pair, whose lines the census must see one by one.
-bool TakeWholePair(FILE* file, wchar_t* line, int size, int& code, CString& value)
-{
-    if (RvzTakeShortPair(file, size, code, value))
-        return true;
-    const int count = RvzTakePlainPair(file, line, size, code);
-    if (count < 0)
-        return false;
-    SetTrimmedValue(value, line, count);
-    return true;
-}
 } // namespace
 
 PairStream::PairStream(FILE* file, int buffer, PairHandler filePair)
@@ -81,7 +67,7 @@ void PairStream::TakeWholeLine(const wchar_t* line, int length)
         m_fileCode = _wtoi(line);
     else
     {
-        SetTrimmedValue(m_fileValue, line, length);
+        RvzSetTrimmed(m_fileValue, line, length);
         m_filePair(m_fileCode, m_fileValue);
     }
     m_fileCodeNext = !m_fileCodeNext;
@@ -90,9 +76,11 @@ void PairStream::TakeWholeLine(const wchar_t* line, int length)
 bool PairStream::Next()
 {
     const long long line = m_lines + 1;
-    // Two whole plain lines at once, while the file's pairs are the reader's.
+    // Two whole plain lines at once, as the readers take them, while the file's pairs are the
+    // reader's; any other pair's lines the census must see one by one.
     if (m_sameAsFile && m_file &&
-        TakeWholePair(m_file, m_buffer.data(), static_cast<int>(m_buffer.size()), m_code, m_value))
+        RvzTakeTrimmedPair(m_file, m_buffer.data(), static_cast<int>(m_buffer.size()), m_code,
+                           m_value))
     {
         m_pairLine = line;
         m_lines += 2;
@@ -105,7 +93,7 @@ bool PairStream::Next()
     m_pairLine = line;
     if (!ReadLine())
         return false;
-    SetTrimmedValue(m_value, m_buffer.data(), m_length);
+    RvzSetTrimmed(m_value, m_buffer.data(), m_length);
     if (m_sameAsFile)
         m_filePair(m_code, m_value);
     return true;
