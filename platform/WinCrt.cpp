@@ -206,19 +206,21 @@ bool PlainDecimal(const wchar_t* p, double& value)
     for (unsigned digit; (digit = static_cast<unsigned>(*q - L'0')) < 10; ++q)
         mantissa = mantissa * 10 + digit;
     long digits = q - first, fraction = 0;
-    if (*q == L'.' && DecimalPoint() == L'.')
+    const bool point = *q == L'.';
+    if (point)
     {
-        const wchar_t* const point = q++;
+        const wchar_t* const dot = q++;
         for (unsigned digit; (digit = static_cast<unsigned>(*q - L'0')) < 10; ++q)
             mantissa = mantissa * 10 + digit;
-        fraction = q - point - 1;
+        fraction = q - dot - 1;
         digits += fraction;
     }
     if (*q != L'\0' || digits == 0 || digits > 19 || mantissa > (1ull << 53) || fraction > 22)
         return false;
     value = static_cast<double>(mantissa) / kExactPowers[fraction];
     value = negative ? -value : value;
-    return true;
+    // Asked last, so that nothing but the value is kept across the call.
+    return !point || DecimalPoint() == L'.';
 }
 
 double ParseWithStrtod(const wchar_t* begin, const wchar_t* end)
@@ -322,11 +324,12 @@ int _wtoi(const wchar_t* str)
     return str ? IntPrefix<wchar_t>(str, nullptr) : 0;
 }
 
-double _wtof(const wchar_t* str)
+namespace
 {
-    double plain = 0.0;
-    if (!str || PlainDecimal(str, plain))
-        return plain;
+// Any text but the usual plain decimal. Out of line, so that reading the usual one keeps no
+// registers for it.
+__attribute__((noinline)) double GeneralDecimal(const wchar_t* str)
+{
     const wchar_t* start = SkipSpace(str);
     const wchar_t* p = start;
     bool negative = false;
@@ -376,4 +379,13 @@ double _wtof(const wchar_t* str)
     if (digits.mantissa == 0 && !digits.truncated)
         return negative ? -0.0 : 0.0;
     return ParseWithStrtod(start, p);
+}
+} // namespace
+
+double _wtof(const wchar_t* str)
+{
+    double plain = 0.0;
+    if (!str || PlainDecimal(str, plain))
+        return plain;
+    return GeneralDecimal(str);
 }
