@@ -59,14 +59,31 @@ CString& CString::operator+=(const wchar_t* psz)
     return *this;
 }
 
+namespace
+{
+// Where the characters from text to end start and stop without the white space at their ends.
+struct Unpadded
+{
+    const wchar_t* begin;
+    const wchar_t* end;
+};
+
+Unpadded WithoutPadding(const wchar_t* text, const wchar_t* end)
+{
+    while (end > text && _istspace(end[-1]))
+        --end;
+    while (text < end && _istspace(*text))
+        ++text;
+    return {text, end};
+}
+} // namespace
+
 CString& CString::Trim()
 {
-    size_t end = m_str.size();
-    while (end > 0 && _istspace(m_str[end - 1]))
-        --end;
-    size_t begin = 0;
-    while (begin < end && _istspace(m_str[begin]))
-        ++begin;
+    const wchar_t* own = m_str.data();
+    const Unpadded kept = WithoutPadding(own, own + m_str.size());
+    const size_t begin = static_cast<size_t>(kept.begin - own);
+    const size_t end = static_cast<size_t>(kept.end - own);
     if (begin == 0)
         m_str.resize(end); // the usual case, a value with only its line end to drop
     else
@@ -76,12 +93,8 @@ CString& CString::Trim()
 
 void RvzSetTrimmed(CString& value, const wchar_t* text, int count)
 {
-    const wchar_t* end = text + count;
-    while (text < end && _istspace(*text))
-        ++text;
-    while (end > text && _istspace(end[-1]))
-        --end;
-    value.SetString(text, static_cast<int>(end - text));
+    const Unpadded kept = WithoutPadding(text, text + count);
+    value.SetString(kept.begin, static_cast<int>(kept.end - kept.begin));
 }
 
 CString& CString::TrimLeft()
