@@ -154,7 +154,8 @@ WindowMarks MarkWindow(const unsigned char* p)
     const __m128i low = _mm_loadu_si128(Half(p, 0)), high = _mm_loadu_si128(Half(p, 1));
     WindowMarks marks;
     marks.lineFeeds = Marked(low, '\n') | Marked(high, '\n') << 16;
-    marks.odd = (LowOrHigh(low) | LowOrHigh(high) << 16) & ~marks.lineFeeds;
+    // Every line feed is among the low bytes, so taking them out is one exclusive or.
+    marks.odd = (LowOrHigh(low) | LowOrHigh(high) << 16) ^ marks.lineFeeds;
     marks.spaces = Marked(low, ' ');
     return marks;
 }
@@ -180,6 +181,25 @@ void WidenSixteen(const unsigned char* p, wchar_t* out)
     _mm_storeu_si128(to + 1, _mm_unpackhi_epi16(low, zero));
     _mm_storeu_si128(to + 2, _mm_unpacklo_epi16(high, zero));
     _mm_storeu_si128(to + 3, _mm_unpackhi_epi16(high, zero));
+}
+
+// The number of count (1 to 4) digits at p, or -1 when one of them is no digit; four bytes must
+// be readable there. They are read as one word, the first the lowest: the digits are tested at
+// once (a borrow or a carry only reaches bytes above one that fails already), then summed in
+// pairs.
+inline int FourDigits(const unsigned char* p, int count)
+{
+    std::uint32_t word;
+    std::memcpy(&word, p, 4);
+    const std::uint32_t values = word - 0x30303030u;
+    const std::uint32_t kept = 0xFFFFFFFFu >> (32 - 8 * count);
+    if (((values + 0x76767676u) | values) & 0x80808080u & kept)
+        return -1;
+    // Laid out as four digits with leading zeros: the first digit in the lowest byte.
+    std::uint32_t x = values << (32 - 8 * count);
+    x = (x * 10 + (x >> 8)) & 0x00FF00FFu;
+    x = (x * 100 + (x >> 16)) & 0x0000FFFFu;
+    return static_cast<int>(x);
 }
 
 // Where the lines of a short pair stand in its window.
@@ -217,24 +237,14 @@ __attribute__((always_inline)) inline bool FindShortPair(const unsigned char* by
     const int codeText = __builtin_ctz(textEnds);
     const int valueStart = codeFeed + 1;
     const int valueText = __builtin_ctz(textEnds >> valueStart) + valueStart;
-    // The code line: blanks, an optional minus, then one to ten digits up to its end.
+    // The code line: blanks, then one to four digits up to its end, as codes are written.
     const int blanks = __builtin_ctz(~marks.spaces);
-    const bool negative = bytes[blanks] == '-';
-    const int first = blanks + negative;
-    if (codeText - first < 1 || codeText - first > 10)
+    const int digits = codeText - blanks;
+    if (digits < 1 || digits > 4)
         return false;
-    long long value = 0;
-    for (int i = first; i < codeText; ++i)
-    {
-        const unsigned digit = static_cast<unsigned>(bytes[i] - '0');
-        if (digit > 9)
-            return false;
-        value = value * 10 + digit;
-    }
-    if (value > INT_MAX)
-        pair.code = negative ? INT_MIN : INT_MAX;
-    else
-        pair.code = static_cast<int>(negative ? -value : value);
+    pair.code = FourDigits(bytes + blanks, digits);
+    if (pair.code < 0)
+        return false;
     pair.valueStart = valueStart;
     pair.valueLength = valueText - valueStart;
     pair.taken = static_cast<size_t>(valueFeed) + 1;
