@@ -34,6 +34,22 @@ public:
         m_str.resize(static_cast<size_t>(write(&m_str[0])));
 #endif
     }
+    // As Overwrite, when the storage has room for count characters already: false, with the
+    // string unchanged, when it has not. Nothing is allocated, so a caller keeps no registers
+    // across a call.
+    template <class Write> bool OverwriteInPlace(int count, Write write)
+    {
+        if (count < 0 || static_cast<size_t>(count) > m_str.capacity())
+            return false;
+        Overwrite(count, write);
+        return true;
+    }
+    // Gives the storage room for nLength characters, keeping the string.
+    void Preallocate(int nLength)
+    {
+        if (nLength > 0)
+            m_str.reserve(static_cast<size_t>(nLength));
+    }
     // Appends the first nLength characters at pch.
     void Append(const wchar_t* pch, int nLength)
     {
