@@ -122,7 +122,7 @@ constexpr int kWindow = 32;
 constexpr size_t kShortPairBytes = 2 * kWindow;
 constexpr size_t kShortPairRoom = kWindow + 2;
 
-// Bit i of each mask tells of byte i of the window.
+// Bit i of each mask tells of byte i of the window (of its second half, once that is marked).
 struct WindowMarks
 {
     std::uint32_t lineFeeds = 0;
@@ -149,13 +149,22 @@ const __m128i* Half(const unsigned char* p, int half)
     return reinterpret_cast<const __m128i*>(p + 16 * half);
 }
 
+// Marks the window's first half, and its second only when the first holds no whole pair: most
+// pairs of a drawing end within sixteen bytes, and no later bit is looked at.
 WindowMarks MarkWindow(const unsigned char* p)
 {
-    const __m128i low = _mm_loadu_si128(Half(p, 0)), high = _mm_loadu_si128(Half(p, 1));
+    const __m128i low = _mm_loadu_si128(Half(p, 0));
     WindowMarks marks;
-    marks.lineFeeds = Marked(low, '\n') | Marked(high, '\n') << 16;
+    marks.lineFeeds = Marked(low, '\n');
     // Every line feed is among the low bytes, so taking them out is one exclusive or.
-    marks.odd = (LowOrHigh(low) | LowOrHigh(high) << 16) ^ marks.lineFeeds;
+    marks.odd = LowOrHigh(low) ^ marks.lineFeeds;
+    if ((marks.lineFeeds & (marks.lineFeeds - 1)) == 0)
+    {
+        const __m128i high = _mm_loadu_si128(Half(p, 1));
+        const std::uint32_t feeds = Marked(high, '\n');
+        marks.lineFeeds |= feeds << 16;
+        marks.odd |= (LowOrHigh(high) ^ feeds) << 16;
+    }
     marks.spaces = Marked(low, ' ');
     return marks;
 }

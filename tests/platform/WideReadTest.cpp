@@ -110,7 +110,11 @@ TEST(WideRead, PairReadGivesWhatTwoLineReadsGive)
                             "+3\n", "12345678901\n", "7 \n", "a\rb\n", "\xC3\xA9t\n",
                             "-2147483649\n", "0\n", "\t5\n", "                 1\n", "-0\r\n"};
     const unsigned count = sizeof pieces / sizeof pieces[0];
-    std::string text = "  8\n  CUT  \n0\nLINE \n 10\n -1.5 \n1071\nA\n10000\nB\n 0x7\nC\n 1 2\nD\n";
+    // Short pairs first, and pairs that end beyond their first 16 bytes with a byte there that
+    // only the general read takes right.
+    std::string text =
+        "  8\n  CUT  \n0\nLINE \n 10\n -1.5 \n1071\nA\n10000\nB\n 0x7\nC\n 1 2\nD\n"
+        "10\nABCDEFGHIJKLMNOP\t\n10\nABCDEFGHIJKLMNOP\r\n10\nABCDEFGHIJKLM\xC3\xA9\n";
     for (unsigned i = 0; text.size() < 150000; ++i)
         text += pieces[i % count] + std::string(i % 11 == 0 ? i % 300 : i % 7, 'k') +
                 std::string(i % 17 ? 0 : 1, '\0') + (i % 3 ? "\n" : "");
