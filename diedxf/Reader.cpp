@@ -53,6 +53,7 @@ int CKVDieDxf::ReadToEntities()
 
 int CKVDieDxf::ReadData()
 {
+    const RvzDecimalPointHeld decimalPoint; // asked of the locale once for the whole read
     if (!ReadLayer() || !GetLabel())
         return 0;
     while (!IsKeyword(m_strValue, L"ENDSEC"))

@@ -11,6 +11,7 @@ bool IsValue(const CKVDxf& dxf, const wchar_t* keyword)
 
 int CKVDxf::Read_C()
 {
+    const RvzDecimalPointHeld decimalPoint; // asked of the locale once for the whole read
     while (!IsValue(*this, L"BLOCKS") && !IsValue(*this, L"ENTITIES"))
         if (!ReadLabel())
             return 0;

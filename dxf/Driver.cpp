@@ -64,6 +64,7 @@ EntityReader FindEntityReader(const CString& value, bool blockEntitiesOnly)
 
 int CKVDxf::Read()
 {
+    const RvzDecimalPointHeld decimalPoint; // asked of the locale once for the whole read
     if (!ReadLabel())
         return 0;
     if (IsKeyword(m_strValue, L"EOF"))
@@ -88,6 +89,7 @@ int CKVDxf::Read()
 
 int CKVDxf::ReadEntities()
 {
+    const RvzDecimalPointHeld decimalPoint; // asked of the locale once for the whole read
     while (!IsKeyword(m_strValue, L"ENTITIES"))
         if (!ReadLabel())
             return 0;

@@ -185,7 +185,7 @@ const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The current C locale's decimal point, asked for afresh each time since setlocale may change it.
-wchar_t DecimalPoint()
+wchar_t AskDecimalPoint()
 {
 #ifdef RVZ_HAVE_LANGINFO
     const char* point = nl_langinfo(RADIXCHAR); // the same string, without filling an lconv
@@ -193,6 +193,14 @@ wchar_t DecimalPoint()
     const char* point = std::localeconv()->decimal_point;
 #endif
     return point && point[0] ? static_cast<wchar_t>(static_cast<unsigned char>(point[0])) : L'.';
+}
+
+// The decimal point held on this thread, or 0 while none is.
+thread_local wchar_t t_heldPoint = 0;
+
+wchar_t DecimalPoint()
+{
+    return t_heldPoint ? t_heldPoint : AskDecimalPoint();
 }
 
 // The usual value, [-]digits[.digits] and nothing after it, 19 digits at most: the same one
@@ -381,6 +389,18 @@ __attribute__((noinline)) double GeneralDecimal(const wchar_t* str)
     return ParseWithStrtod(start, p);
 }
 } // namespace
+
+RvzDecimalPointHeld::RvzDecimalPointHeld() : m_first(t_heldPoint == 0)
+{
+    if (m_first)
+        t_heldPoint = AskDecimalPoint();
+}
+
+RvzDecimalPointHeld::~RvzDecimalPointHeld()
+{
+    if (m_first)
+        t_heldPoint = 0;
+}
 
 double _wtof(const wchar_t* str)
 {

@@ -50,3 +50,10 @@ inline int RvzTakeTrimmedPair(FILE*, wchar_t*, int, int&, CString&)
 {
     return 0;
 }
+
+// The runtime's _wtof asks its locale for every number itself: there is nothing to hold.
+class RvzDecimalPointHeld
+{
+  public:
+    RvzDecimalPointHeld() {}
+};

@@ -56,13 +56,44 @@ TEST(Conversions, RealGivesTheBitsOfStrtodForGeneratedNumbers)
     }
 }
 
+namespace
+{
+// Sets LC_NUMERIC to a locale with a decimal comma; false when none is installed.
+bool SetCommaLocale()
+{
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") ||
+           std::setlocale(LC_NUMERIC, "German_Germany.1252");
+}
+} // namespace
+
 TEST(Conversions, RealFollowsTheDecimalPointOfTheCurrentLocale)
 {
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") &&
-        !std::setlocale(LC_NUMERIC, "German_Germany.1252"))
+    if (!SetCommaLocale())
         GTEST_SKIP() << "no locale with a decimal comma is installed";
     EXPECT_EQ(_wtof(L"1,5"), 1.5);
     EXPECT_EQ(_wtof(L"1.5"), 1.0);
     EXPECT_EQ(_wtof(L"-12.25"), -12.0);
     std::setlocale(LC_NUMERIC, "C"); // what every other test reads in
 }
+
+#ifndef _WIN32
+// A read holds the decimal point it began with, through inner holds, and lets go at its end.
+TEST(Conversions, RealReadsByTheDecimalPointHeldWhileAReadLasts)
+{
+    if (!SetCommaLocale())
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    std::setlocale(LC_NUMERIC, "C");
+    {
+        const RvzDecimalPointHeld read;
+        SetCommaLocale();
+        EXPECT_EQ(_wtof(L"1.5"), 1.5);
+        {
+            const RvzDecimalPointHeld inner;
+            EXPECT_EQ(_wtof(L"1,5"), 1.0);
+        }
+        EXPECT_EQ(_wtof(L"-12.25"), -12.25);
+    }
+    EXPECT_EQ(_wtof(L"1.5"), 1.0);
+    std::setlocale(LC_NUMERIC, "C");
+}
+#endif
