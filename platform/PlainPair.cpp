@@ -204,11 +204,11 @@ inline int FourDigits(const unsigned char* p, int count)
     const std::uint32_t kept = 0xFFFFFFFFu >> (32 - 8 * count);
     if (((values + 0x76767676u) | values) & 0x80808080u & kept)
         return -1;
-    // Laid out as four digits with leading zeros: the first digit in the lowest byte.
-    std::uint32_t x = values << (32 - 8 * count);
-    x = (x * 10 + (x >> 8)) & 0x00FF00FFu;
-    x = (x * 100 + (x >> 16)) & 0x0000FFFFu;
-    return static_cast<int>(x);
+    // Laid out as four digits with leading zeros, the first digit in the lowest byte: one
+    // product gives each pair of digits its value (10 a + b, below 100), the next the four's.
+    const std::uint32_t x = values << (32 - 8 * count);
+    const std::uint32_t pairs = ((x * 0x0A01u) >> 8) & 0x00FF00FFu;
+    return static_cast<int>((pairs * 0x00640001u) >> 16);
 }
 
 // Where the lines of a short pair stand in its window.
