@@ -195,17 +195,20 @@ wchar_t AskDecimalPoint()
     return point && point[0] ? static_cast<wchar_t>(static_cast<unsigned char>(point[0])) : L'.';
 }
 
-// The decimal point held on this thread, or 0 while none is.
-thread_local wchar_t t_heldPoint = 0;
+// The decimal point held on this thread, or 0 while none is. Initial-exec, so that reading it is
+// one load from the thread's block in a loaded module too, not a call that keeps registers.
+__attribute__((tls_model("initial-exec"))) thread_local wchar_t t_heldPoint = 0;
 
+// The decimal point numbers are read by: the one held, else the locale's.
 wchar_t DecimalPoint()
 {
     return t_heldPoint ? t_heldPoint : AskDecimalPoint();
 }
 
 // The usual value, [-]digits[.digits] and nothing after it, 19 digits at most: the same one
-// exact division the general reading makes, without its bookkeeping. False for anything else.
-bool PlainDecimal(const wchar_t* p, double& value)
+// exact division the general reading makes, without its bookkeeping, the '.' taken for the
+// decimal point (point says whether there is one). False for anything else.
+bool PlainDecimal(const wchar_t* p, double& value, bool& point)
 {
     const bool negative = *p == L'-';
     const wchar_t* const first = p + negative;
@@ -214,7 +217,7 @@ bool PlainDecimal(const wchar_t* p, double& value)
     for (unsigned digit; (digit = static_cast<unsigned>(*q - L'0')) < 10; ++q)
         mantissa = mantissa * 10 + digit;
     long digits = q - first, fraction = 0;
-    const bool point = *q == L'.';
+    point = *q == L'.';
     if (point)
     {
         const wchar_t* const dot = q++;
@@ -227,8 +230,7 @@ bool PlainDecimal(const wchar_t* p, double& value)
         return false;
     value = static_cast<double>(mantissa) / kExactPowers[fraction];
     value = negative ? -value : value;
-    // Asked last, so that nothing but the value is kept across the call.
-    return !point || DecimalPoint() == L'.';
+    return true;
 }
 
 double ParseWithStrtod(const wchar_t* begin, const wchar_t* end)
@@ -402,10 +404,23 @@ RvzDecimalPointHeld::~RvzDecimalPointHeld()
         t_heldPoint = 0;
 }
 
+namespace
+{
+// The usual value read with a '.' where no '.' is held: plain when the locale's point is '.',
+// else the general reading's. Out of line, so that the usual number keeps nothing for it.
+__attribute__((noinline)) double PlainUnderLocale(const wchar_t* str, double plain)
+{
+    return DecimalPoint() == L'.' ? plain : GeneralDecimal(str);
+}
+} // namespace
+
 double _wtof(const wchar_t* str)
 {
+    if (!str)
+        return 0.0;
     double plain = 0.0;
-    if (!str || PlainDecimal(str, plain))
-        return plain;
-    return GeneralDecimal(str);
+    bool point = false;
+    if (!PlainDecimal(str, plain, point))
+        return GeneralDecimal(str);
+    return !point || t_heldPoint == L'.' ? plain : PlainUnderLocale(str, plain);
 }

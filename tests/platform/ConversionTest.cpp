@@ -94,6 +94,12 @@ TEST(Conversions, RealReadsByTheDecimalPointHeldWhileAReadLasts)
         EXPECT_EQ(_wtof(L"-12.25"), -12.25);
     }
     EXPECT_EQ(_wtof(L"1.5"), 1.0);
+    {
+        const RvzDecimalPointHeld comma;
+        std::setlocale(LC_NUMERIC, "C");
+        EXPECT_EQ(_wtof(L"1.5"), 1.0);
+        EXPECT_EQ(_wtof(L"1,5"), 1.5);
+    }
     std::setlocale(LC_NUMERIC, "C");
 }
 #endif
