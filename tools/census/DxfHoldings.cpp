@@ -34,12 +34,24 @@ void DxfHoldings::Observe(int code, const CString& value)
 {
     m_pairStartsEntity = false;
     if (code == 0)
-    {
-        EndEntity();
-        StartObject(value);
-        return;
-    }
-    if (code == 2 && m_expectSectionName)
+        NextObject(value);
+    else if (code == 2 && (m_expectSectionName || m_expectTableName))
+        Name(value);
+    else if (m_section == Section::Header)
+        HeaderValue(code, value);
+    else if (m_object != Object::None)
+        EntityValue(code, value);
+}
+
+void DxfHoldings::NextObject(const CString& value)
+{
+    EndEntity();
+    StartObject(value);
+}
+
+void DxfHoldings::Name(const CString& value)
+{
+    if (m_expectSectionName)
     {
         const std::string name = m_names->Of(value);
         m_holds->sections.push_back(name);
@@ -51,16 +63,8 @@ void DxfHoldings::Observe(int code, const CString& value)
         m_expectSectionName = false;
         return;
     }
-    if (code == 2 && m_expectTableName)
-    {
-        m_inLayerTable = IsKeyword(value, L"LAYER");
-        m_expectTableName = false;
-        return;
-    }
-    if (m_section == Section::Header)
-        HeaderValue(code, value);
-    else if (m_object != Object::None)
-        EntityValue(code, value);
+    m_inLayerTable = IsKeyword(value, L"LAYER");
+    m_expectTableName = false;
 }
 
 void DxfHoldings::StartObject(const CString& value)

@@ -34,6 +34,10 @@ class DxfHoldings
     long long InsertsAskingMore() const { return m_insertsAskingMore; }
 
   private:
+    // A group-0 pair, and the name of the section or table just begun: functions of their own,
+    // so that Observe keeps no frame for the usual pair, a value of the entity being read.
+    void NextObject(const CString& value);
+    void Name(const CString& value);
     void EndEntity();
     void StartObject(const CString& value);
     void HeaderValue(int code, const CString& value);
