@@ -99,6 +99,7 @@ int CKVPlt::ReadLabel()
 
 int CKVPlt::Read()
 {
+    const RvzDecimalPointHeld decimalPoint; // asked of the locale once for the whole read
     if (!m_pFile || !ReadLabel())
         return 0;
     for (;;)
