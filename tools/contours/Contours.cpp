@@ -242,10 +242,15 @@ void FindLikeliestGap(ContourReport& report)
 ContourReport CheckContours(const Import& import, std::optional<double> tolerance,
                             ContourDetail detail)
 {
+    return CheckContours(CollectPieces(import, tolerance), detail);
+}
+
+ContourReport CheckContours(SortedPieces&& collected, ContourDetail detail)
+{
     ContourReport report;
     {
         // Gone before the nearest ends are looked for, so the two never share the memory.
-        const SortedPieces pieces = CollectPieces(import, tolerance);
+        const SortedPieces pieces = std::move(collected);
         report.tolerance = pieces.tolerance;
         report.closed = pieces.closed;
         report.firstInsertPiece = pieces.firstInsertPiece;

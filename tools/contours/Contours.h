@@ -79,6 +79,11 @@ enum class ContourDetail
 ContourReport CheckContours(const Import& import, std::optional<double> tolerance,
                             ContourDetail detail = ContourDetail::Whole);
 
+// The same check of pieces CollectPieces has sorted: a host may collect them on both cores,
+// then leave the rest of the check to one while the other does its own work.
+struct SortedPieces;
+ContourReport CheckContours(SortedPieces&& pieces, ContourDetail detail = ContourDetail::Whole);
+
 // {"tolerance", "closed", "loopsOfPieces", "open": [{"pieces", "gap", "ends", "nearest"}]};
 // "nearest" holds per end {"end": [x, y], "distance"}, or null where there is none.
 nlohmann::ordered_json ContoursJson(const ContourReport& report);
