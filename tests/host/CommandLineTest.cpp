@@ -40,3 +40,20 @@ TEST(HostCommandLine, ScalesStepsAndSummaryCounts)
                              "0 ENDSEC 0 EOF"));
     EXPECT_TRUE(Printed(Rivez(signedZeros.Path().string()), "extent: (0, 0) to (1, 1), 1 x 1\n"));
 }
+
+TEST(HostCommandLine, SummaryTotalsOfManyShapesAreOneWalks)
+{
+    // Lines enough to be counted in several parts at once, and an insert that widens the extent.
+    std::string entities;
+    for (int i = 0; i < 9000; ++i)
+        entities += "0 LINE 8 CUT 10 " + std::to_string(i) + " 20 0 11 " + std::to_string(i + 1) +
+                    " 21 " + (i == 6000 ? "2" : "1") + " ";
+    TempFile many(Dxf("0 SECTION 2 BLOCKS 0 BLOCK 2 B 10 0 20 0 0 CIRCLE 8 CUT 10 0 20 0 40 1 "
+                      "0 ENDBLK 0 ENDSEC 0 SECTION 2 ENTITIES " +
+                      entities + "0 INSERT 8 CUT 2 B 10 -10 20 -5 0 ENDSEC 0 EOF"));
+    const RivezRun summary = Rivez(many.Path().string());
+    for (const char* line : {"shapes: 9000 (polylines 9000; circles and arcs 0; texts 0)\n",
+                             "inserts: 1 holding 1 (polylines 0; circles and arcs 1; texts 0)\n",
+                             "extent: (-11, -6) to (9000, 2), 9011 x 8\n"})
+        EXPECT_TRUE(Printed(summary, line));
+}

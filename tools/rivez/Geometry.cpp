@@ -101,11 +101,8 @@ Extent ImportExtent(const Import& import)
     return extent;
 }
 
-namespace
-{
-// Hands visit each shape within object, bodies gone into; objects that are not shapes are left
-// out.
-void VisitObject(const CObject* object, const std::function<void(const CShape&)>& visit)
+// Objects that are not shapes are left out.
+void ForEachShape(const CObject* object, const std::function<void(const CShape&)>& visit)
 {
     auto leaf = [&](const CObject& found, int)
     {
@@ -117,16 +114,15 @@ void VisitObject(const CObject* object, const std::function<void(const CShape&)>
     if (object)
         VisitNumbered(*object, 0, leaf);
 }
-} // namespace
 
 void ForEachShape(const CObArray& shapes, const std::function<void(const CShape&)>& visit)
 {
     for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
-        VisitObject(shapes[i], visit);
+        ForEachShape(shapes[i], visit);
 }
 
 void ForEachShape(const OwnedShapes& shapes, const std::function<void(const CShape&)>& visit)
 {
     for (const auto& object : shapes)
-        VisitObject(object.get(), visit);
+        ForEachShape(object.get(), visit);
 }

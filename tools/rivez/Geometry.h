@@ -55,6 +55,7 @@ std::string CornersText(const Extent& extent);
 Extent ShapeExtent(const CObject& shape);
 Extent ImportExtent(const Import& import);
 
-// Calls visit for every shape of a list, going into bodies.
+// Calls visit for every shape of a list, or within one object, going into bodies.
 void ForEachShape(const CObArray& shapes, const std::function<void(const CShape&)>& visit);
 void ForEachShape(const OwnedShapes& shapes, const std::function<void(const CShape&)>& visit);
+void ForEachShape(const CObject* object, const std::function<void(const CShape&)>& visit);

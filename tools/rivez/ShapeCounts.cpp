@@ -22,3 +22,14 @@ void ShapeCounts::Count(const CShape& shape)
     }
     ++byLineClass[shape.m_nLineType];
 }
+
+void ShapeCounts::Add(const ShapeCounts& other)
+{
+    polylines += other.polylines;
+    circles += other.circles;
+    ellipses += other.ellipses;
+    texts += other.texts;
+    points += other.points;
+    for (const auto& [lineClass, count] : other.byLineClass)
+        byLineClass[lineClass] += count;
+}

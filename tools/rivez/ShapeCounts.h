@@ -11,5 +11,6 @@ struct ShapeCounts
     std::map<int, int> byLineClass;
 
     void Count(const CShape& shape);
+    void Add(const ShapeCounts& other);
     int Total() const { return polylines + circles + ellipses + texts; }
 };

@@ -7,7 +7,9 @@
 #include "Census.h"
 #include "Contours.h"
 #include "Geometry.h"
+#include "Pieces.h"
 #include "ShapeCounts.h"
+#include "ShapeTally.h"
 
 namespace
 {
@@ -78,21 +80,31 @@ std::string SummaryPartsLine(const std::string& path, const Import& import,
 void WriteSummary(std::ostream& out, const std::string& path, const Import& import,
                   FileCensus& census, const PartsOptions& options)
 {
-    // The contour check and the census (already reading beside the import) take the second
-    // core while this one counts the shapes and finds their extent.
-    auto contours = Beside([&] {
-        return ContourLine(CheckContours(import, options.gapTolerance, ContourDetail::Line));
-    });
-    ShapeCounts shapes, inserted;
-    ForEachShape(import.shapes, [&](const CShape& s) { shapes.Count(s); });
-    ForEachShape(import.inserts, [&](const CShape& s) { inserted.Count(s); });
-    const Extent extent = ImportExtent(import);
+    // The contour check's pieces are collected on both cores. The rest of the check then runs
+    // on this one, which made the pieces and reuses their memory, while the second counts the
+    // shapes, finds their extent and sets the census against the import; this one helps with
+    // the shapes once the check is done.
+    SortedPieces pieces = CollectPieces(import, options.gapTolerance);
+    ShapeTally tally(import);
+    auto notKept = Beside(
+        [&]
+        {
+            tally.Take();
+            return NotKeptLine(path, import, census.Explain(import));
+        });
+    const std::string contourLine =
+        ContourLine(CheckContours(std::move(pieces), ContourDetail::Line));
+    tally.Take();
+    const std::string notKeptLine = notKept.get();
+    const ShapeTotals totals = tally.Totals();
+    const ShapeCounts &shapes = totals.shapes, &inserted = totals.inserted;
+    const Extent& extent = totals.extent;
 
     out << path << ": " << import.importer << " importer, result " << import.result << " ("
         << ResultInWords(import) << ")\n";
     out << "  shapes: " << ShapeLine(shapes) << "\n";
     out << "  line classes: " << LineClassLine(shapes) << "\n";
-    out << "  contours: " << contours.get() << "\n";
+    out << "  contours: " << contourLine << "\n";
     out << "  parts: " << SummaryPartsLine(path, import, options) << "\n";
     if (import.importer == "dxf")
     {
@@ -110,7 +122,7 @@ void WriteSummary(std::ostream& out, const std::string& path, const Import& impo
     else if (import.pen)
         out << "  pen: " << import.pen->number << " at (" << WithoutMinusZero(import.pen->x) << ", "
             << WithoutMinusZero(import.pen->y) << "), draw state " << import.pen->drawState << "\n";
-    out << "  not kept: " << NotKeptLine(path, import, census.Explain(import)) << "\n";
+    out << "  not kept: " << notKeptLine << "\n";
     out << "  extent: ";
     if (extent.IsEmpty())
         out << "empty\n";
