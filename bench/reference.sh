@@ -24,11 +24,14 @@ done
 
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
-# run LABEL CMD...: one timed run; its wall seconds, peak RSS in MB and the MB of shapes the
-# program says it held (0 when it says none) appended under LABEL.
+# run LABEL CMD... FILE: one timed run; its wall seconds, peak RSS in MB and the MB of shapes the
+# program says it held (0 when it says none) appended under LABEL. The file is read just before,
+# so that every command reads it warm: a virtual machine's page cache may let go of it within
+# seconds, and a run that reads from the disk times the disk.
 run() {
   local label=$1 out
   shift
+  cat "${@: -1}" >/dev/null
   out=$("$bin/timed" "$@" 2>&1)
   awk -v l="$label" '/wall_us=/ { split($0, f, /wall_us=| rss_kb=| rc=/); wall = f[2] / 1e6; rss = f[3] / 1024 }
     / shapes MB / { split($0, g, / shapes MB /); split(g[2], h, " "); held = h[1] }
