@@ -8,7 +8,7 @@
 #include "Geometry.h"
 #include "Json.h"
 #include "Parts.h"
-#include "ShapeCounts.h"
+#include "ShapeTally.h"
 #include "Svg.h"
 #include "Thumbnail.h"
 
@@ -18,10 +18,8 @@ namespace
 const int kThumbnailGridCells = 400;
 const size_t kOpenChainsOnCard = 8;
 
-nlohmann::ordered_json CountShapes(const Import& import)
+nlohmann::ordered_json CountsJson(const Import& import, const ShapeCounts& counts)
 {
-    ShapeCounts counts;
-    ForEachShape(import.shapes, [&](const CShape& shape) { counts.Count(shape); });
     return {{"shapes", import.shapes.size()}, {"inserts", import.inserts.size()},
             {"polylines", counts.polylines},  {"circles", counts.circles},
             {"ellipses", counts.ellipses},    {"texts", counts.texts},
@@ -63,8 +61,11 @@ FileFacts GatherFacts(const std::string& path, const std::string& importer,
     }
     card["outcome"] = "read";
     card["result"] = import.result;
-    card["counts"] = CountShapes(import);
-    card["extent"] = ExtentJson(ImportExtent(import));
+    ShapeTally tally(import);
+    tally.Take();
+    const ShapeTotals totals = tally.Totals();
+    card["counts"] = CountsJson(import, totals.shapes);
+    card["extent"] = ExtentJson(totals.extent);
     const ContourReport contours = CheckContours(import, gapTolerance);
     const Explanation explanation = Explain(path, importer, settings, import);
     card["explain"] = ExplanationJson(explanation);
