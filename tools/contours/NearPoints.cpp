@@ -74,6 +74,19 @@ namespace
 {
 const size_t kSortedBeside = 1 << 16;
 
+// Sorts [begin, end) by key, keeping the order of equal keys.
+void InsertByKey(std::pair<uint64_t, int>* begin, std::pair<uint64_t, int>* end)
+{
+    for (auto* next = begin + (begin < end); next < end; ++next)
+    {
+        const std::pair<uint64_t, int> taken = *next;
+        auto* at = next;
+        for (; at > begin && at[-1].first > taken.first; --at)
+            *at = at[-1];
+        *at = taken;
+    }
+}
+
 // The points' cells and indices in order. The cells are numbered column after column from the
 // points' lowest column and row, so that the numbers spread over their range as the points do
 // whatever the grid's shape; spread by their share of that range into buckets of a few each,
@@ -115,9 +128,11 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
     std::vector<int> filled(first.begin(), first.end() - 1);
     for (size_t i = 0; i < count; ++i)
         order[filled[bucketOf(keys[i])]++] = {keys[i], static_cast<int>(i)};
+    // A bucket holds its points in the order of their indices, so a stable sort by key alone
+    // orders it by key and index; on a few points, insertion is the quickest.
     auto sortBuckets = [&](size_t from, size_t to) {
         for (size_t b = from; b < to; ++b)
-            std::sort(order.begin() + first[b], order.begin() + first[b + 1]);
+            InsertByKey(order.data() + first[b], order.data() + first[b + 1]);
     };
     // On many points, the first half of the buckets beside the rest.
     const size_t half = count >= kSortedBeside ? buckets / 2 : 0;
