@@ -117,3 +117,14 @@ TEST(NearPoints, GroupsAreTheClustersWithinTheTolerance)
     // No tolerance: only equal points meet.
     EXPECT_EQ(GroupNearPoints({{0, 0}, {0, 0}, {0, 1e-300}}, 0.0), (std::vector<int>{0, 0, 1}));
 }
+
+TEST(NearPoints, TheFirstPointListedInACellFoundsItsGroup)
+{
+    // One cell; the middle point is near both ends, which are not near each other. Listed
+    // before the other end, the middle joins the first end's group, and the other end starts
+    // a group of its own; listed after both ends, it joins both groups into one.
+    const ContourPoint low{0, 0}, middle{0.45, 0.45}, high{0.9, 0.9};
+    EXPECT_EQ(GroupNearPoints({low, middle, high}, 1.0), (std::vector<int>{0, 0, 1}));
+    EXPECT_EQ(GroupNearPoints({high, middle, low}, 1.0), (std::vector<int>{0, 0, 1}));
+    EXPECT_EQ(GroupNearPoints({low, high, middle}, 1.0), (std::vector<int>{0, 0, 0}));
+}
