@@ -110,6 +110,9 @@ TEST(NearPoints, GroupsAreTheClustersWithinTheTolerance)
             points.push_back({(c % 20) * 1.0 + jitter(rng), (c / 20) * 1.0 + jitter(rng)});
             cluster.push_back(c);
         }
+    // A point far off, which leaves the others few cells apart in the range of the cells.
+    points.push_back({1e6, 1e6});
+    cluster.push_back(-1);
     const std::vector<int> group = GroupNearPoints(points, 0.05);
     for (size_t i = 0; i < points.size(); ++i)
         for (size_t j = 0; j < points.size(); ++j)

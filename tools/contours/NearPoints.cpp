@@ -74,10 +74,14 @@ namespace
 {
 const size_t kSortedBeside = 1 << 16;
 
+// The longest bucket sorted by insertion: a bucket is as long as the points' spread leaves it,
+// and one far point can leave nearly all the others in one.
+constexpr std::ptrdiff_t kInsertedAtMost = 32;
+
 // Sorts [begin, end) by key, keeping the order of equal keys.
 void InsertByKey(std::pair<uint64_t, int>* begin, std::pair<uint64_t, int>* end)
 {
-    for (auto* next = begin + (begin < end); next < end; ++next)
+    for (auto* next = begin; next < end; ++next)
     {
         const std::pair<uint64_t, int> taken = *next;
         auto* at = next;
@@ -132,7 +136,13 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
     // orders it by key and index; on a few points, insertion is the quickest.
     auto sortBuckets = [&](size_t from, size_t to) {
         for (size_t b = from; b < to; ++b)
-            InsertByKey(order.data() + first[b], order.data() + first[b + 1]);
+        {
+            auto *begin = order.data() + first[b], *end = order.data() + first[b + 1];
+            if (end - begin <= kInsertedAtMost)
+                InsertByKey(begin, end);
+            else
+                std::sort(begin, end);
+        }
     };
     // On many points, the first half of the buckets beside the rest.
     const size_t half = count >= kSortedBeside ? buckets / 2 : 0;
