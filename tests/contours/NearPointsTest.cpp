@@ -110,7 +110,8 @@ TEST(NearPoints, GroupsAreTheClustersWithinTheTolerance)
             points.push_back({(c % 20) * 1.0 + jitter(rng), (c / 20) * 1.0 + jitter(rng)});
             cluster.push_back(c);
         }
-    // A point far off, which leaves the others few cells apart in the range of the cells.
+    // A point far off, beside which all the others lie close together: their cells are one
+    // short stretch of the range of cells.
     points.push_back({1e6, 1e6});
     cluster.push_back(-1);
     const std::vector<int> group = GroupNearPoints(points, 0.05);

@@ -41,7 +41,7 @@ TEST(HostCommandLine, ScalesStepsAndSummaryCounts)
     EXPECT_TRUE(Printed(Rivez(signedZeros.Path().string()), "extent: (0, 0) to (1, 1), 1 x 1\n"));
 }
 
-TEST(HostCommandLine, SummaryTotalsOfManyShapesAreOneWalks)
+TEST(HostCommandLine, SummaryTotalsOfManyShapesAreThoseOfOneWalk)
 {
     // Lines enough to be counted in several parts at once, and an insert that widens the extent.
     std::string entities;
