@@ -62,4 +62,9 @@ class RIVEZOZER_API CKVDxf
     CObArray m_arrTemp;
     CObArray m_arrBlock;
     int m_bInBlock;
+
+  private:
+    // The points of the polyline being read, kept from one polyline to the next so that each
+    // stored polyline is allocated once, at its size.
+    CPolylineShape m_Gathered;
 };

@@ -11,11 +11,13 @@ bool IsSeqEnd(const CString& value)
 
 // Both polyline forms: the header and its VERTEX records up to SEQEND, or the compact record
 // up to the next entity. Bulges bend the segment after their vertex only when withBulges.
-int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
+// The points are read into gathered, then stored in a polyline of their number.
+int ReadPolylineEntity(CKVDxf& dxf, bool withBulges, CPolylineShape& gathered)
 {
     if (!dxf.ReadLabel())
         return 0;
-    auto* line = new CPolylineShape;
+    CPolylineShape* line = &gathered;
+    line->m_nCount = 0;
     line->m_bClose = 0;
     EntityLayers layers;
     int unusedColor = 0;
@@ -71,30 +73,27 @@ int ReadPolylineEntity(CKVDxf& dxf, bool withBulges)
             break;
         }
         if (!dxf.ReadLabel())
-        {
-            delete line;
             return 0;
-        }
         ended = IsSeqEnd(dxf.m_strValue);
     }
     if (line->m_nCount < 2)
-    {
-        delete line;
         return 1;
-    }
     if (line->m_bClose == 1 && bulgePending)
         dxf.CalcTuEx(line, bulge, line->m_pX[0], line->m_pY[0]);
-    StoreByLayerRule(dxf, line, layers);
+    auto* stored = new CPolylineShape;
+    stored->m_bClose = line->m_bClose;
+    stored->AddPoints(*line);
+    StoreByLayerRule(dxf, stored, layers);
     return 1;
 }
 } // namespace
 
 int CKVDxf::ReadLWPolyline()
 {
-    return ReadPolylineEntity(*this, true);
+    return ReadPolylineEntity(*this, true, m_Gathered);
 }
 
 int CKVDxf::ReadPolyline()
 {
-    return ReadPolylineEntity(*this, false);
+    return ReadPolylineEntity(*this, false, m_Gathered);
 }

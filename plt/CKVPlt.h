@@ -1,8 +1,6 @@
 #pragma once
 // Reads an HPGL plotter file: pen moves gathered into polylines, arcs and circles as circle
 // shapes, scaled by the unit mode's factors. The host takes the shapes out of m_arrShape.
-#include <vector>
-
 #include "platform/Afx.h"
 #include "shape/Shape.h"
 
@@ -42,9 +40,9 @@ class RIVEZOZER_API CKVPlt
     CKVLayers m_Layers;
 
   private:
-    // The points of the polyline being gathered, kept from one polyline to the next so that
-    // each stored polyline is allocated once, at its size.
-    std::vector<double> m_arrGatherX, m_arrGatherY;
+    // The points of the polyline being read, kept from one polyline to the next so that each
+    // stored polyline is allocated once, at its size.
+    CPolylineShape m_Gathered;
 
     CKVPlt(const CKVPlt&) = delete;
     CKVPlt& operator=(const CKVPlt&) = delete;

@@ -1,5 +1,4 @@
 #include <memory>
-#include <vector>
 
 #include "plt/CKVPlt.h"
 #include "plt/Mnemonic.h"
@@ -42,29 +41,16 @@ int CKVPlt::ReadXY(CString label, int bRelative)
 
 namespace
 {
-// The points of a polyline while its commands are read, in the importer's arrays.
-struct GatheredPoints
-{
-    std::vector<double>& x;
-    std::vector<double>& y;
-    void Add(double px, double py, int /*nFlag*/)
-    {
-        x.push_back(px);
-        y.push_back(py);
-    }
-};
-
 // ReadXY_POLYLINE on a label the caller keeps: the polyline readers pass the current command
 // without the copy a by-value call makes.
-template <class Points>
-int AddPenPoints(CKVPlt& plt, const CString& label, Points* pPoints, int bRelative)
+int AddPenPoints(CKVPlt& plt, const CString& label, CPolylineShape* pPoly, int bRelative)
 {
     if (label.GetLength() <= 2)
         return 0;
     const int values =
-        MovePen(plt, label, bRelative, [&] { pPoints->Add(plt.m_dPenX, plt.m_dPenY, 1); });
+        MovePen(plt, label, bRelative, [&] { pPoly->Add(plt.m_dPenX, plt.m_dPenY, 1); });
     if (values % 2 == 1) // a lone X keeps the old Y
-        pPoints->Add(plt.m_dPenX, plt.m_dPenY, 1);
+        pPoly->Add(plt.m_dPenX, plt.m_dPenY, 1);
     return 1;
 }
 } // namespace
@@ -78,14 +64,13 @@ namespace
 {
 // Gathers the commands that continue a polyline begun by the current one, then stores it
 // when it has two points. 0 when the file ends, which discards the polyline.
-int GatherPolyline(CKVPlt& plt, int bRelative, bool fromPen, GatheredPoints points)
+int GatherPolyline(CKVPlt& plt, int bRelative, bool fromPen, CPolylineShape& gathered)
 {
     const int layer = plt.GetLayer(plt.m_strPen);
-    points.x.clear();
-    points.y.clear();
+    gathered.m_nCount = 0;
     if (fromPen)
-        points.Add(plt.m_dPenX, plt.m_dPenY, 1);
-    AddPenPoints(plt, plt.m_strLabel, &points, bRelative);
+        gathered.Add(plt.m_dPenX, plt.m_dPenY, 1);
+    AddPenPoints(plt, plt.m_strLabel, &gathered, bRelative);
     for (;;)
     {
         if (!plt.ReadLabel())
@@ -94,17 +79,14 @@ int GatherPolyline(CKVPlt& plt, int bRelative, bool fromPen, GatheredPoints poin
         if (!ContinuesPolyline(plt.m_strLabel, relative))
             break;
         plt.m_nDrawState = 1;
-        AddPenPoints(plt, plt.m_strLabel, &points, relative);
+        AddPenPoints(plt, plt.m_strLabel, &gathered, relative);
     }
-    const int count = static_cast<int>(points.x.size());
-    if (count >= 2)
+    if (gathered.m_nCount >= 2)
     {
         auto line = std::make_unique<CPolylineShape>();
         line->m_nLayer = layer;
         line->m_bClose = 0;
-        line->Reserve(count);
-        for (int i = 0; i < count; ++i)
-            line->Add(points.x[static_cast<size_t>(i)], points.y[static_cast<size_t>(i)], 1);
+        line->AddPoints(gathered);
         line->m_nLineType = 1;
         line->Recalc();
         plt.m_arrShape.Add(line.release());
@@ -115,10 +97,10 @@ int GatherPolyline(CKVPlt& plt, int bRelative, bool fromPen, GatheredPoints poin
 
 int CKVPlt::ReadPolyline(int bRelative)
 {
-    return GatherPolyline(*this, bRelative, false, {m_arrGatherX, m_arrGatherY});
+    return GatherPolyline(*this, bRelative, false, m_Gathered);
 }
 
 int CKVPlt::ReadPolylineEx(int bRelative)
 {
-    return GatherPolyline(*this, bRelative, true, {m_arrGatherX, m_arrGatherY});
+    return GatherPolyline(*this, bRelative, true, m_Gathered);
 }

@@ -56,6 +56,14 @@ void CPolylineShape::AddGrowing(double x, double y, int /*nFlag*/)
     ++m_nCount;
 }
 
+void CPolylineShape::AddPoints(const CPolylineShape& other)
+{
+    const int count = other.m_nCount; // fixed first, should other be this polyline
+    Reserve(std::max(m_nCount, 0) + std::max(count, 0));
+    for (int i = 0; i < count; ++i)
+        Add(other.m_pX[i], other.m_pY[i], 1);
+}
+
 void CPolylineShape::DeletePoint(int nIndex)
 {
     if (nIndex < 0 || nIndex >= m_nCount)

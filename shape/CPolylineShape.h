@@ -30,8 +30,9 @@ class RIVEZOZER_API CPolylineShape : public CShape
             AddGrowing(x, y, nFlag);
     }
     void DeletePoint(int nIndex);
-    // Room for nCapacity points in all, so that the Adds up to it do not regrow the arrays.
-    void Reserve(int nCapacity);
+    // Adds the points of other, each as Add(x, y, 1), with room for them made at once: how an
+    // importer stores a polyline that it gathered point by point in one it keeps for that.
+    void AddPoints(const CPolylineShape& other);
 
     // Replaces the control points by points of the B-spline curve of that degree: clamped
     // uniform knots, or the given knots when they are valid for the control points.
@@ -46,6 +47,7 @@ class RIVEZOZER_API CPolylineShape : public CShape
 
   private:
     void AddGrowing(double x, double y, int nFlag);
+    void Reserve(int nCapacity);
 
     int m_nCapacity = 0;
     const double* m_pOwnX = nullptr; // the array m_nCapacity describes
