@@ -43,4 +43,9 @@ public:
     FILE* m_pFile;
     CStringArray m_arrLayerColor1;
     CStringArray m_arrLayerColor7;
+
+  private:
+    // The points of the polyline or polygon being read, kept from one to the next so that each
+    // stored one is allocated once, at its size.
+    CPolylineShape m_Gathered;
 };

@@ -7,7 +7,8 @@ namespace diedxf
 {
 
 // Reads an entity from its first pair up to the pair for which ends() holds, handing every
-// pair before it to act(); the shape is deleted and 0 returned when the file ends inside.
+// pair before it to act(); the shape (if any) is deleted and 0 returned when the file ends
+// inside.
 template <class Ends, class Act>
 int ReadEntityPairs(CKVDieDxf& dxf, CShape* shape, Ends ends, Act act)
 {

@@ -44,18 +44,34 @@ void AddVertex(CKVDieDxf& dxf, CPolylineShape* shape, bool& pending, double bulg
     else
         shape->Add(x, y, 1);
 }
+
+// Starts gathering the points of an entity in the importer's polyline kept for that.
+CPolylineShape* Gathering(CPolylineShape& gathered, int bClose)
+{
+    gathered.m_nCount = 0;
+    gathered.m_bClose = bClose;
+    return &gathered;
+}
+
+// Stores a polyline made at the number of the gathered points, as they were read.
+int StoreGathered(CObArray& shapes, const CPolylineShape& gathered, int lineType)
+{
+    auto* shape = new CPolylineShape;
+    shape->m_bClose = gathered.m_bClose;
+    shape->AddPoints(gathered);
+    return diedxf::StoreShape(shapes, shape, lineType);
+}
 } // namespace
 
 int CKVDieDxf::Polyline()
 {
-    CPolylineShape* shape = new CPolylineShape;
-    shape->m_bClose = 0;
+    CPolylineShape* shape = Gathering(m_Gathered, 0);
     LineClass lineClass;
     double x = 0.0, bulge = 0.0;
     bool pending = false, skipNextY = false, closed = false;
     // The header's 66 marks its placeholder point, whose y is passed over.
     int read = diedxf::ReadEntityPairs(
-        *this, shape, [&] { return IsKeyword(m_strValue, L"SEQEND"); },
+        *this, nullptr, [&] { return IsKeyword(m_strValue, L"SEQEND"); },
         [&]
         {
             lineClass.Take(*this);
@@ -84,18 +100,17 @@ int CKVDieDxf::Polyline()
         if (closed)
             shape->m_bClose = 1;
     }
-    return diedxf::StoreShape(m_arrShape, shape, lineType);
+    return StoreGathered(m_arrShape, *shape, lineType);
 }
 
 int CKVDieDxf::Polygon()
 {
-    CPolylineShape* shape = new CPolylineShape;
-    shape->m_bClose = 1;
+    CPolylineShape* shape = Gathering(m_Gathered, 1);
     LineClass lineClass;
     double x = 0.0, bulge = 0.0;
     bool pending = false, dropFirstPoint = false;
     int read = diedxf::ReadEntityPairs(
-        *this, shape,
+        *this, nullptr,
         [&] {
             return IsKeyword(m_strValue, L"SEQEND") ||
                    (m_nCode == 0 && !IsKeyword(m_strValue, L"VERTEX"));
@@ -124,7 +139,7 @@ int CKVDieDxf::Polygon()
             shape->DeletePoint(0);
         AddClosingPiece(*this, shape, pending, bulge);
     }
-    return diedxf::StoreShape(m_arrShape, shape, lineType);
+    return StoreGathered(m_arrShape, *shape, lineType);
 }
 
 int CKVDieDxf::Spline()
