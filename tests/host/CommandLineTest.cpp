@@ -39,6 +39,13 @@ TEST(HostCommandLine, ScalesStepsAndSummaryCounts)
     TempFile signedZeros(Dxf("0 SECTION 2 ENTITIES 0 LINE 8 L 10 -0 20 -0.0 11 1 21 1 "
                              "0 ENDSEC 0 EOF"));
     EXPECT_TRUE(Printed(Rivez(signedZeros.Path().string()), "extent: (0, 0) to (1, 1), 1 x 1\n"));
+    // Arcs stretch the extent by their own points, not by their circles: one inside the line's
+    // box, one that passes its quarter point at x = 105, one whose circle alone reaches y = 105.
+    TempFile arcs(Dxf("0 SECTION 2 ENTITIES 0 LINE 8 L 10 0 20 0 11 100 21 100 "
+                      "0 ARC 8 L 10 50 20 50 40 10 50 0 51 90 "
+                      "0 ARC 8 L 10 95 20 50 40 10 50 315 51 45 "
+                      "0 ARC 8 L 10 50 20 95 40 10 50 200 51 340 0 ENDSEC 0 EOF"));
+    EXPECT_TRUE(Printed(Rivez(arcs.Path().string()), "extent: (0, 0) to (105, 100), 105 x 100\n"));
 }
 
 TEST(HostCommandLine, SummaryTotalsOfManyShapesAreThoseOfOneWalk)

@@ -32,10 +32,16 @@ std::string CornersText(const Extent& extent)
 
 namespace
 {
-Extent ArcExtent(const CCircleShape& c)
+// The points of an arc that can stretch an extent: its ends and the quarter points it passes.
+// None can when the square around its circle lies within the extent already: each point is the
+// centre plus at most the radius, and rounding keeps that order.
+void AddArc(Extent& extent, const CCircleShape& c)
 {
-    Extent extent;
-    const double r = std::fabs(c.m_dRadius), sweep = ArcSweep(c);
+    const double r = std::fabs(c.m_dRadius);
+    if (c.m_dCenterX - r >= extent.minX && c.m_dCenterX + r <= extent.maxX &&
+        c.m_dCenterY - r >= extent.minY && c.m_dCenterY + r <= extent.maxY)
+        return;
+    const double sweep = ArcSweep(c);
     const double start = sweep == kTwoPi ? 0.0 : c.m_dStartAngle;
     auto at = [&](double a)
     {
@@ -48,34 +54,32 @@ Extent ArcExtent(const CCircleShape& c)
     const double first = std::ceil(start / (kTwoPi / 4));
     for (double k = first; k * (kTwoPi / 4) <= start + sweep && k < first + 5; ++k)
         at(k * (kTwoPi / 4));
-    return extent;
 }
 } // namespace
 
-Extent ShapeExtent(const CObject& object)
+void Extent::AddShape(const CObject& object)
 {
-    Extent extent;
     switch (KindOf(object))
     {
     case ShapeKind::Body:
         ForEachShape(static_cast<const CBodyShape&>(object).m_arrShape,
-                     [&](const CShape& s) { extent.Add(ShapeExtent(s)); });
+                     [&](const CShape& s) { AddShape(s); });
         break;
     case ShapeKind::Polyline:
     {
         const auto& p = static_cast<const CPolylineShape&>(object);
-        extent.AddPoints(p.m_pX, p.m_pY, p.m_nCount);
+        AddPoints(p.m_pX, p.m_pY, p.m_nCount);
         break;
     }
     case ShapeKind::Circle:
-        extent = ArcExtent(static_cast<const CCircleShape&>(object));
+        AddArc(*this, static_cast<const CCircleShape&>(object));
         break;
     case ShapeKind::Ellipse:
     {
         CEllipseShape outline(static_cast<const CEllipseShape&>(object)); // GetPolyData is not const
         POLYDATA record;
         outline.GetPolyData(record);
-        extent.AddPoints(record.m_pX, record.m_pY, record.m_nCount);
+        AddPoints(record.m_pX, record.m_pY, record.m_nCount);
         delete[] record.m_pX;
         delete[] record.m_pY;
         break;
@@ -83,13 +87,12 @@ Extent ShapeExtent(const CObject& object)
     case ShapeKind::Text:
     {
         const auto& t = static_cast<const CTextShape&>(object);
-        extent.Add(t.m_dX, t.m_dY);
+        Add(t.m_dX, t.m_dY);
         break;
     }
     case ShapeKind::Other:
         break;
     }
-    return extent;
 }
 
 Extent ImportExtent(const Import& import)
@@ -97,7 +100,7 @@ Extent ImportExtent(const Import& import)
     Extent extent;
     for (const auto* list : {&import.shapes, &import.inserts})
         for (const auto& shape : *list)
-            extent.Add(ShapeExtent(*shape));
+            extent.AddShape(*shape);
     return extent;
 }
 

@@ -38,6 +38,10 @@ struct Extent
             extent.Add(xs[i], ys[i]);
         *this = extent;
     }
+    // A shape's geometry: every point of a polyline, the arc of a circle, the outline of an
+    // ellipse, the position of a text, the children of a body. Non-finite coordinates are left
+    // out.
+    void AddShape(const CObject& shape);
     bool IsEmpty() const { return !(minX <= maxX); }
 
     double minX = 1.0, minY = 1.0, maxX = -1.0, maxY = -1.0; // empty until the first point
@@ -49,10 +53,6 @@ double WithoutMinusZero(double value);
 // "(minX, minY) to (maxX, maxY)".
 std::string CornersText(const Extent& extent);
 
-// The extent of a shape's geometry: every point of a polyline, the arc of a circle, the
-// outline of an ellipse, the position of a text, the children of a body. Non-finite
-// coordinates are left out.
-Extent ShapeExtent(const CObject& shape);
 Extent ImportExtent(const Import& import);
 
 // Calls visit for every shape of a list, or within one object, going into bodies.

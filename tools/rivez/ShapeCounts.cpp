@@ -4,7 +4,12 @@
 
 void ShapeCounts::Count(const CShape& shape)
 {
-    switch (KindOf(shape))
+    Count(shape, KindOf(shape));
+}
+
+void ShapeCounts::Count(const CShape& shape, ShapeKind kind)
+{
+    switch (kind)
     {
     case ShapeKind::Polyline:
         ++polylines;

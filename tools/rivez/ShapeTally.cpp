@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ShapeKind.h"
+
 namespace
 {
 // Enough shapes that taking a chunk costs nothing beside it, few enough that a thread that
@@ -26,8 +28,13 @@ void ShapeTally::Take()
             const bool inserted = i >= own;
             const CObject& object = inserted ? *m_import.inserts[i - own] : *m_import.shapes[i];
             ShapeCounts& counts = inserted ? chunk.inserted : chunk.shapes;
-            ForEachShape(&object, [&counts](const CShape& s) { counts.Count(s); });
-            chunk.extent.Add(ShapeExtent(object));
+            // Counted at once unless it holds others: the general walk costs more than the count.
+            const ShapeKind kind = KindOf(object);
+            if (kind == ShapeKind::Body || kind == ShapeKind::Other)
+                ForEachShape(&object, [&counts](const CShape& s) { counts.Count(s); });
+            else
+                counts.Count(static_cast<const CShape&>(object), kind);
+            chunk.extent.AddShape(object);
         }
     }
 }
