@@ -13,6 +13,7 @@ namespace
 {
 const size_t kCollectedBeside = 1 << 14;
 const size_t kSqueezedFrom = 1 << 12;
+const size_t kMeasuredEvery = 64;
 
 bool Finite(const ContourPoint& p)
 {
@@ -72,6 +73,31 @@ class Collector
         return sorted;
     }
 
+    // The extent of every stride-th shape, its pieces left out.
+    void Measure(const OwnedShapes& shapes, size_t stride)
+    {
+        m_measuring = true;
+        auto add = [this](const CObject& shape, int number) { Add(shape, number); };
+        for (size_t i = 0; i < shapes.size(); i += stride)
+            VisitNumbered(*shapes[i], static_cast<int>(i), add);
+        m_measuring = false;
+    }
+
+    // A tolerance that the whole extent's is known not to be below.
+    void SetLeast(double tolerance) { m_least = tolerance; }
+
+    // The tolerance at the extent found so far, or the least where that is more.
+    double Tolerance() const
+    {
+        if (m_fixed)
+            return *m_fixed;
+        const double own =
+            m_minX <= m_maxX ? kRelativeGapTolerance * std::max(m_maxX - m_minX, m_maxY - m_minY)
+                             : 0.0;
+        // At the end the extent's own is never below the least, and this is it, bit for bit.
+        return std::max(own, m_least);
+    }
+
     void AddRange(const OwnedShapes& shapes, size_t from, size_t to)
     {
         VisitShapes(shapes, from, to,
@@ -104,17 +130,10 @@ class Collector
     }
 
   private:
-    // The tolerance at the extent found so far.
-    double Tolerance() const
-    {
-        if (m_fixed)
-            return *m_fixed;
-        return m_minX <= m_maxX ? kRelativeGapTolerance * std::max(m_maxX - m_minX, m_maxY - m_minY)
-                                : 0.0;
-    }
-
     void Keep(const Piece& piece)
     {
+        if (m_measuring)
+            return;
         const double bound = Tolerance();
         const Fate fate = FateAt(bound, piece.reach, piece.whole, piece.start, piece.end);
         if (fate == Fate::Dot)
@@ -254,6 +273,8 @@ class Collector
     std::vector<double> m_shutReaches; // of the pieces closed unless they are dots
     std::vector<int> m_firstInsertPiece;
     double m_squeezedAt = 0.0;
+    double m_least = 0.0;
+    bool m_measuring = false;
     int m_next = 0;
     double m_minX = HUGE_VAL, m_minY = HUGE_VAL, m_maxX = -HUGE_VAL, m_maxY = -HUGE_VAL;
 };
@@ -264,16 +285,27 @@ SortedPieces CollectPieces(const Import& import, std::optional<double> tolerance
     // On a large drawing, the first half of the shapes beside the rest.
     const size_t shapes = import.shapes.size();
     const size_t half = shapes >= kCollectedBeside ? shapes / 2 : 0;
+    // The extent of some shapes first: its tolerance is at most the whole one's, and sorting
+    // by it from the start keeps fewer pieces that turn out dots or closed.
+    double least = 0.0;
+    if (half > 0 && !tolerance)
+    {
+        Collector scout(0, std::nullopt);
+        scout.Measure(import.shapes, kMeasuredEvery);
+        least = scout.Tolerance();
+    }
     std::future<Collector> first;
     if (half > 0)
         first = Beside(
             [&]
             {
                 Collector collector(shapes, tolerance); // room for the rest's pieces too
+                collector.SetLeast(least);
                 collector.AddRange(import.shapes, 0, half);
                 return collector;
             });
     Collector rest(shapes - half, tolerance);
+    rest.SetLeast(least);
     rest.AddRange(import.shapes, half, shapes);
     for (const auto& insert : import.inserts)
         rest.AddInsertChildren(*insert);
