@@ -103,29 +103,3 @@ Extent ImportExtent(const Import& import)
             extent.AddShape(*shape);
     return extent;
 }
-
-// Objects that are not shapes are left out.
-void ForEachShape(const CObject* object, const std::function<void(const CShape&)>& visit)
-{
-    auto leaf = [&](const CObject& found, int)
-    {
-        if (const auto* shape = KindOf(found) == ShapeKind::Other
-                                    ? dynamic_cast<const CShape*>(&found)
-                                    : static_cast<const CShape*>(&found))
-            visit(*shape);
-    };
-    if (object)
-        VisitNumbered(*object, 0, leaf);
-}
-
-void ForEachShape(const CObArray& shapes, const std::function<void(const CShape&)>& visit)
-{
-    for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
-        ForEachShape(shapes[i], visit);
-}
-
-void ForEachShape(const OwnedShapes& shapes, const std::function<void(const CShape&)>& visit)
-{
-    for (const auto& object : shapes)
-        ForEachShape(object.get(), visit);
-}

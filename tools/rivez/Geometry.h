@@ -2,11 +2,12 @@
 // What the summary and the picture both need of an import's shapes.
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "Arc.h"
 #include "Import.h"
+#include "ShapeKind.h"
+#include "ShapeWalk.h"
 #include "shape/Geometry.h"
 
 // The smallest rectangle holding the points added to it.
@@ -55,7 +56,29 @@ std::string CornersText(const Extent& extent);
 
 Extent ImportExtent(const Import& import);
 
-// Calls visit for every shape of a list, or within one object, going into bodies.
-void ForEachShape(const CObArray& shapes, const std::function<void(const CShape&)>& visit);
-void ForEachShape(const OwnedShapes& shapes, const std::function<void(const CShape&)>& visit);
-void ForEachShape(const CObject* object, const std::function<void(const CShape&)>& visit);
+// Calls visit for every shape within one object, or of a list, going into bodies; objects that
+// are not shapes are left out. Inline: the summary walks every shape of a large drawing.
+template <class Visit> void ForEachShape(const CObject* object, Visit&& visit)
+{
+    auto leaf = [&](const CObject& found, int)
+    {
+        if (const auto* shape = KindOf(found) == ShapeKind::Other
+                                    ? dynamic_cast<const CShape*>(&found)
+                                    : static_cast<const CShape*>(&found))
+            visit(*shape);
+    };
+    if (object)
+        VisitNumbered(*object, 0, leaf);
+}
+
+template <class Visit> void ForEachShape(const CObArray& shapes, Visit&& visit)
+{
+    for (INT_PTR i = 0; i < shapes.GetSize(); ++i)
+        ForEachShape(shapes[i], visit);
+}
+
+template <class Visit> void ForEachShape(const OwnedShapes& shapes, Visit&& visit)
+{
+    for (const auto& object : shapes)
+        ForEachShape(object.get(), visit);
+}

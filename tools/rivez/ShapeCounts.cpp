@@ -4,12 +4,7 @@
 
 void ShapeCounts::Count(const CShape& shape)
 {
-    Count(shape, KindOf(shape));
-}
-
-void ShapeCounts::Count(const CShape& shape, ShapeKind kind)
-{
-    switch (kind)
+    switch (KindOf(shape))
     {
     case ShapeKind::Polyline:
         ++polylines;

@@ -2,7 +2,6 @@
 // Shapes counted by kind and line class, as the summary and the report tell them.
 #include <map>
 
-#include "ShapeKind.h"
 #include "shape/Shape.h"
 
 struct ShapeCounts
@@ -12,7 +11,6 @@ struct ShapeCounts
     std::map<int, int> byLineClass;
 
     void Count(const CShape& shape);
-    void Count(const CShape& shape, ShapeKind kind); // kind: KindOf(shape)
     void Add(const ShapeCounts& other);
     int Total() const { return polylines + circles + ellipses + texts; }
 };

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "ShapeKind.h"
-
 namespace
 {
 // Enough shapes that taking a chunk costs nothing beside it, few enough that a thread that
@@ -28,12 +26,7 @@ void ShapeTally::Take()
             const bool inserted = i >= own;
             const CObject& object = inserted ? *m_import.inserts[i - own] : *m_import.shapes[i];
             ShapeCounts& counts = inserted ? chunk.inserted : chunk.shapes;
-            // Counted at once unless it holds others: the general walk costs more than the count.
-            const ShapeKind kind = KindOf(object);
-            if (kind == ShapeKind::Body || kind == ShapeKind::Other)
-                ForEachShape(&object, [&counts](const CShape& s) { counts.Count(s); });
-            else
-                counts.Count(static_cast<const CShape&>(object), kind);
+            ForEachShape(&object, [&counts](const CShape& s) { counts.Count(s); });
             chunk.extent.AddShape(object);
         }
     }
