@@ -131,4 +131,10 @@ TEST(NearPoints, TheFirstPointListedInACellFoundsItsGroup)
     EXPECT_EQ(GroupNearPoints({low, middle, high}, 1.0), (std::vector<int>{0, 0, 1}));
     EXPECT_EQ(GroupNearPoints({high, middle, low}, 1.0), (std::vector<int>{0, 0, 1}));
     EXPECT_EQ(GroupNearPoints({low, high, middle}, 1.0), (std::vector<int>{0, 0, 0}));
+    // Across two columns the left one comes first, whatever the listing: the point listed
+    // first founds a group only after the middle has joined the left end's. So too with a far
+    // point that leaves too many cells for narrow keys.
+    const ContourPoint left{0.9, 5}, near{1.5, 5}, right{2.1, 5}, far{1e9, 1e9};
+    EXPECT_EQ(GroupNearPoints({right, left, near}, 1.0), (std::vector<int>{0, 1, 1}));
+    EXPECT_EQ(GroupNearPoints({right, left, near, far}, 1.0), (std::vector<int>{0, 1, 1, 2}));
 }

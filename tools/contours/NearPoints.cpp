@@ -21,7 +21,8 @@ struct Cell
 };
 
 // A grid from the points' lowest corner, of cells at least the tolerance wide and at most
-// 2^31 to a side, so that one 64-bit key orders the cells by column, then by row.
+// 2^31 to a side. The point of least x lies in column 0 and that of least y in row 0, so the
+// cells number column after column from 0, every key below Cells().
 class Grid
 {
   public:
@@ -35,16 +36,21 @@ class Grid
         m_cell = std::max({tolerance, half / 0x1p30, 0x1p-1000});
         m_minXInCells = m_minX / m_cell;
         m_minYInCells = m_minY / m_cell;
+        // A cell's column and row only grow with the coordinates: the far corner's are the last.
+        m_columns = uint64_t{Along(box.maxX, m_minXInCells)} + 1;
+        m_rows = uint64_t{Along(box.maxY, m_minYInCells)} + 1;
     }
 
+    Cell CellOf(const ContourPoint& p) const
+    {
+        return {Along(p.x, m_minXInCells), Along(p.y, m_minYInCells)};
+    }
     uint64_t Key(const ContourPoint& p) const
     {
-        return static_cast<uint64_t>(Along(p.x, m_minXInCells)) << 32 | Along(p.y, m_minYInCells);
+        return Along(p.x, m_minXInCells) * m_rows + Along(p.y, m_minYInCells);
     }
-    static Cell CellOf(uint64_t key)
-    {
-        return {static_cast<int64_t>(key >> 32), static_cast<int64_t>(key & 0xFFFFFFFFu)};
-    }
+    // As a double, so that no product overflows; exact wherever the keys fit 32 bits.
+    double Cells() const { return static_cast<double>(m_columns) * static_cast<double>(m_rows); }
 
   private:
     // The whole cells from min: below 0 (or not a number) 0, beyond 2^32 - 1 that; whole
@@ -59,6 +65,7 @@ class Grid
 
     double m_minX = HUGE_VAL, m_minY = HUGE_VAL, m_cell = 1.0;
     double m_minXInCells = 0.0, m_minYInCells = 0.0;
+    uint64_t m_columns = 1, m_rows = 1;
 };
 
 // The points of each occupied cell in the order of the cells, and the groups' first points
@@ -79,11 +86,11 @@ const size_t kSortedBeside = 1 << 16;
 constexpr std::ptrdiff_t kInsertedAtMost = 32;
 
 // Sorts [begin, end) by key, keeping the order of equal keys.
-void InsertByKey(std::pair<uint64_t, int>* begin, std::pair<uint64_t, int>* end)
+template <class Key> void InsertByKey(std::pair<Key, int>* begin, std::pair<Key, int>* end)
 {
     for (auto* next = begin; next < end; ++next)
     {
-        const std::pair<uint64_t, int> taken = *next;
+        const std::pair<Key, int> taken = *next;
         auto* at = next;
         for (; at > begin && at[-1].first > taken.first; --at)
             *at = at[-1];
@@ -91,50 +98,32 @@ void InsertByKey(std::pair<uint64_t, int>* begin, std::pair<uint64_t, int>* end)
     }
 }
 
-// The points' cells and indices in order. The cells are numbered column after column from the
-// points' lowest column and row, so that the numbers spread over their range as the points do
-// whatever the grid's shape; spread by their share of that range into buckets of a few each,
-// then each bucket sorted on its own, short and in cache.
-std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
-                                                   const std::vector<ContourPoint>& points)
+// The points' cells and indices in order: spread by their keys' share of the cells into
+// buckets of a few each, then each bucket sorted on its own, short and in cache.
+template <class Key>
+std::vector<std::pair<Key, int>> SortedByCell(const Grid& grid,
+                                              const std::vector<ContourPoint>& points)
 {
     const size_t count = points.size();
-    std::vector<uint64_t> keys(count);
-    uint64_t lowX = UINT64_MAX, lowY = UINT64_MAX, highY = 0;
-    for (size_t i = 0; i < count; ++i)
-    {
-        keys[i] = grid.Key(points[i]);
-        lowX = std::min(lowX, keys[i] >> 32);
-        lowY = std::min(lowY, keys[i] & 0xFFFFFFFFu);
-        highY = std::max(highY, keys[i] & 0xFFFFFFFFu);
-    }
-    const uint64_t rows = highY - lowY + 1;
-    uint64_t lowest = UINT64_MAX, highest = 0;
-    for (uint64_t& key : keys)
-    {
-        key = ((key >> 32) - lowX) * rows + ((key & 0xFFFFFFFFu) - lowY);
-        lowest = std::min(lowest, key);
-        highest = std::max(highest, key);
-    }
     const size_t buckets = count / 8 + 1;
     // Rounding keeps the share in the keys' order, so the buckets are too.
-    const double share = static_cast<double>(buckets) / (static_cast<double>(highest - lowest) + 1);
-    auto bucketOf = [&](uint64_t key) {
-        return std::min(static_cast<size_t>(static_cast<double>(key - lowest) * share),
-                        buckets - 1);
-    };
+    const double share = static_cast<double>(buckets) / grid.Cells();
+    auto bucketOf = [&](Key key)
+    { return std::min(static_cast<size_t>(static_cast<double>(key) * share), buckets - 1); };
+    std::vector<Key> keys(count);
     std::vector<int> first(buckets + 1, 0);
-    for (uint64_t key : keys)
-        ++first[bucketOf(key) + 1];
+    for (size_t i = 0; i < count; ++i)
+        ++first[bucketOf(keys[i] = static_cast<Key>(grid.Key(points[i]))) + 1];
     for (size_t b = 1; b <= buckets; ++b)
         first[b] += first[b - 1];
-    std::vector<std::pair<uint64_t, int>> order(count);
+    std::vector<std::pair<Key, int>> order(count);
     std::vector<int> filled(first.begin(), first.end() - 1);
     for (size_t i = 0; i < count; ++i)
         order[filled[bucketOf(keys[i])]++] = {keys[i], static_cast<int>(i)};
     // A bucket holds its points in the order of their indices, so a stable sort by key alone
     // orders it by key and index; on a few points, insertion is the quickest.
-    auto sortBuckets = [&](size_t from, size_t to) {
+    auto sortBuckets = [&](size_t from, size_t to)
+    {
         for (size_t b = from; b < to; ++b)
         {
             auto *begin = order.data() + first[b], *end = order.data() + first[b + 1];
@@ -155,6 +144,21 @@ std::vector<std::pair<uint64_t, int>> SortedByCell(const Grid& grid,
     return order;
 }
 
+// The points in the cells' order, and each point's place in it.
+template <class Key>
+void PlaceByCell(const Grid& grid, const std::vector<ContourPoint>& points,
+                 std::vector<ContourPoint>& at, std::vector<int>& placeOf)
+{
+    const std::vector<std::pair<Key, int>> order = SortedByCell<Key>(grid, points);
+    at.resize(order.size());
+    placeOf.resize(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+    {
+        at[i] = points[order[i].second];
+        placeOf[order[i].second] = static_cast<int>(i);
+    }
+}
+
 // Joins the groups of the points in the cells' order. A point is compared with the groups'
 // first points in its own cell and the cells before it that touch it: three of the column to
 // the left, the one below.
@@ -166,7 +170,7 @@ void JoinInCells(const Grid& grid, const std::vector<ContourPoint>& at, double t
     size_t behind = 0; // the first run that may still neighbour the current cell's column
     for (size_t i = 0; i < at.size(); ++i)
     {
-        const Cell cell = Grid::CellOf(grid.Key(at[i]));
+        const Cell cell = grid.CellOf(at[i]);
         const int place = static_cast<int>(i);
         if (runs.empty() || !(runs.back().cell == cell))
         {
@@ -214,27 +218,27 @@ std::vector<int> GroupNearPoints(const std::vector<ContourPoint>& points, double
     // memory is fresh to the system, and each page first touched costs.
     std::vector<ContourPoint> at;
     std::vector<int> placeOf;
-    {
-        const std::vector<std::pair<uint64_t, int>> order = SortedByCell(grid, points);
-        at.resize(order.size());
-        placeOf.resize(order.size());
-        for (size_t i = 0; i < order.size(); ++i)
-        {
-            at[i] = points[order[i].second];
-            placeOf[order[i].second] = static_cast<int>(i);
-        }
-    }
+    // Keys half as wide where the cells allow: less fresh memory to fill and sort.
+    if (grid.Cells() <= UINT32_MAX)
+        PlaceByCell<uint32_t>(grid, points, at, placeOf);
+    else
+        PlaceByCell<uint64_t>(grid, points, at, placeOf);
     std::vector<int> parent(points.size());
     std::iota(parent.begin(), parent.end(), 0);
     JoinInCells(grid, at, tolerance, parent);
-    std::vector<int> group(points.size()), number(points.size(), -1);
+    // Every place straight to its group's root, read in the places' order where groups lie
+    // together; then each root's entry holds its group's number, ~n, from its first point.
+    for (size_t place = 0; place < parent.size(); ++place)
+        parent[place] = Root(parent, static_cast<int>(place));
+    std::vector<int> group(points.size());
     int groups = 0;
     for (size_t i = 0; i < points.size(); ++i)
     {
-        int& n = number[Root(parent, placeOf[i])];
-        if (n < 0)
-            n = groups++;
-        group[i] = n;
+        const int to = parent[placeOf[i]];
+        int& root = parent[to < 0 ? placeOf[i] : to];
+        if (root >= 0)
+            root = ~groups++;
+        group[i] = ~root;
     }
     return group;
 }
