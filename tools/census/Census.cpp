@@ -171,8 +171,7 @@ void SurveyDxf(CensusSurvey& survey, const std::string& path, bool steps)
     // The file as it is, and the file as the reader's pairs show it: they part at a line the
     // reader cuts, and the walk is set against the second.
     DxfHoldings fileView(out, names, reads);
-    PairStream stream(file.get(), die ? 255 : 2048,
-                      [&fileView](int code, const CString& value) { fileView.Observe(code, value); });
+    PairStream stream(file.get(), die ? 255 : 2048, fileView);
     ReaderHoldings readerView(fileView, out, stream);
     WalkOutcome outcome;
     if (die)

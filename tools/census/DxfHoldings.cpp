@@ -27,20 +27,17 @@ DxfHoldings::DxfHoldings(const DxfHoldings& other, Explanation& explanation) : D
 {
     m_out = &explanation;
     m_holds = &explanation.holds;
-    m_typeCount = m_blockTypeCount = nullptr;
+    m_types = {}; // their counts are the other explanation's
 }
 
-void DxfHoldings::Observe(int code, const CString& value)
+DxfHoldings::TypeFacts& DxfHoldings::FactsOf(const std::string& type)
 {
-    m_pairStartsEntity = false;
-    if (code == 0)
-        NextObject(value);
-    else if (code == 2 && (m_expectSectionName || m_expectTableName))
-        Name(value);
-    else if (m_section == Section::Header)
-        HeaderValue(code, value);
-    else if (m_object != Object::None)
-        EntityValue(code, value);
+    for (TypeFacts& facts : m_types)
+        if (facts.name == &type)
+            return facts;
+    TypeFacts& facts = m_types[m_nextType++ % m_types.size()];
+    facts = {&type, type == "INSERT", m_readsType(type), IsCurve(type)};
+    return facts;
 }
 
 void DxfHoldings::NextObject(const CString& value)
@@ -115,28 +112,24 @@ void DxfHoldings::StartObject(const CString& value)
     if (!inEntities && !(m_section == Section::Blocks && m_inBlock))
         return;
     m_object = Object::Entity;
-    const std::string& type = m_names->Of(value);
-    if (type != m_type) // entities mostly follow others of their type
-    {
-        m_type = type;
-        m_isInsert = m_type == "INSERT";
-        m_typeRead = m_readsType(m_type);
-        m_typeCount = m_blockTypeCount = nullptr;
-    }
+    TypeFacts& type = FactsOf(m_names->Of(value));
+    m_isInsert = type.isInsert;
+    m_typeRead = type.read;
+    m_isCurve = type.curve;
     m_inSection = inEntities;
     m_paperSpace = m_negativeZ = m_scaled = m_mirrored = m_arrayed = false;
     if (inEntities)
     {
-        if (!m_typeCount)
-            m_typeCount = &m_holds->entities[m_type];
-        ++*m_typeCount;
+        if (!type.count)
+            type.count = &m_holds->entities[*type.name];
+        ++*type.count;
         m_pairStartsEntity = true;
     }
     else
     {
-        if (!m_blockTypeCount)
-            m_blockTypeCount = &m_holds->blockEntities[m_type];
-        ++*m_blockTypeCount;
+        if (!type.blockCount)
+            type.blockCount = &m_holds->blockEntities[*type.name];
+        ++*type.blockCount;
         m_blockHasInsert |= m_isInsert;
     }
 }
@@ -201,7 +194,7 @@ void DxfHoldings::EndEntity()
             ++m_holds->paperSpace;
             m_paperSpaceRead += read;
         }
-        if (m_negativeZ && IsCurve(m_type))
+        if (m_negativeZ && m_isCurve)
         {
             ++m_holds->negativeExtrusion;
             m_mirroredRead += read;

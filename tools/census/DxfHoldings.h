@@ -2,12 +2,12 @@
 // What a DXF file holds, taken pair by pair from the same stream the importer's walk reads:
 // header variables, sections, the LAYER table, entities by type in ENTITIES and in blocks,
 // and the entity features the importers do not carry over (paper space, INSERT scale, ...).
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "Census.h"
-#include "PairStream.h"
 #include "Tally.h"
 
 class DxfHoldings
@@ -20,7 +20,19 @@ class DxfHoldings
     // The same holdings, from here on told into another explanation.
     DxfHoldings(const DxfHoldings& other, Explanation& explanation);
 
-    void Observe(int code, const CString& value);
+    // Inline: a file's pairs are mostly values of an entity that tell the census nothing.
+    void Observe(int code, const CString& value)
+    {
+        m_pairStartsEntity = false;
+        if (code == 0)
+            NextObject(value);
+        else if (code == 2 && (m_expectSectionName || m_expectTableName))
+            Name(value);
+        else if (m_section == Section::Header)
+            HeaderValue(code, value);
+        else if (m_object == Object::Layer || (m_object == Object::Entity && TellsOfEntity(code)))
+            EntityValue(code, value);
+    }
     // Ends the last entity once the file is read.
     void Finish();
 
@@ -42,6 +54,12 @@ class DxfHoldings
     void StartObject(const CString& value);
     void HeaderValue(int code, const CString& value);
     void EntityValue(int code, const CString& value);
+    // The codes of an entity's values that the census looks at.
+    bool TellsOfEntity(int code) const
+    {
+        return code == 67 || code == 230 ||
+               (m_isInsert && (code == 41 || code == 42 || code == 43 || code == 70 || code == 71));
+    }
 
     Explanation* m_out;
     Holdings* m_holds;
@@ -59,13 +77,26 @@ class DxfHoldings
     bool m_inBlock = false;
     bool m_blockHasInsert = false;
 
+    // What the holdings know of an entity type, by its name's address.
+    struct TypeFacts
+    {
+        const std::string* name = nullptr;
+        bool isInsert = false;
+        bool read = false;               // the importer reads the type
+        bool curve = false;              // its extrusion can mirror it
+        long long* count = nullptr;      // its count in ENTITIES, once looked up
+        long long* blockCount = nullptr; // and in the blocks
+    };
+    // The facts of the type, looked up among the last few met: a drawing mostly holds a few.
+    TypeFacts& FactsOf(const std::string& type);
+
     // The object being read: an entity, or an entry of the LAYER table.
     enum class Object { None, Entity, Layer } m_object = Object::None;
-    std::string m_type;
+    std::array<TypeFacts, 4> m_types;
+    size_t m_nextType = 0;
     bool m_isInsert = false;
-    bool m_typeRead = false;                 // the importer reads the type
-    long long* m_typeCount = nullptr;        // its count in ENTITIES, once looked up
-    long long* m_blockTypeCount = nullptr;   // and in the blocks
+    bool m_typeRead = false;
+    bool m_isCurve = false;
     bool m_inSection = false;
     bool m_paperSpace = false;
     bool m_negativeZ = false;
@@ -74,38 +105,4 @@ class DxfHoldings
     long long m_paperSpaceRead = 0;
     long long m_mirroredRead = 0;
     long long m_insertsAskingMore = 0;
-};
-
-// The holdings as the reader's pairs show them: the file's own until a line the reader cuts
-// shifts its pairs, and only from there on followed apart, from a copy of the file's.
-class ReaderHoldings
-{
-  public:
-    ReaderHoldings(const DxfHoldings& file, const Explanation& fileExplanation,
-                   const PairStream& stream)
-        : m_file(file), m_fileExplanation(fileExplanation), m_stream(stream)
-    {
-    }
-
-    // The pair the stream has just handed the reader.
-    void Observe(int code, const CString& value)
-    {
-        if (!m_own && !m_stream.FirstLongLine())
-            return; // the file's holdings have seen the same pair
-        if (!m_own)
-        {
-            m_explanation = m_fileExplanation;
-            m_own.emplace(m_file, m_explanation);
-        }
-        m_own->Observe(code, value);
-    }
-    const DxfHoldings& View() const { return m_own ? *m_own : m_file; }
-    const Holdings& Holds() const { return m_own ? m_explanation.holds : m_fileExplanation.holds; }
-
-  private:
-    const DxfHoldings& m_file;
-    const Explanation& m_fileExplanation;
-    const PairStream& m_stream;
-    Explanation m_explanation;
-    std::optional<DxfHoldings> m_own;
 };

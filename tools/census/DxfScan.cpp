@@ -2,17 +2,24 @@
 
 #include "Reasons.h"
 
+void ReaderHoldings::Part(int code, const CString& value)
+{
+    m_explanation = m_fileExplanation;
+    m_own.emplace(m_file, m_explanation);
+    m_own->Observe(code, value);
+}
+
 void DxfScan::Finish(const Entity& entity, std::string_view reason)
 {
     m_inside.reset();
     if (m_inBlock)
     {
-        m_blockEntities.Fate(entity.type, reason);
+        m_blockEntities.Fate(*entity.type, reason);
         return;
     }
     if (!entity.sectionEntity)
-        m_entities.Outside(entity.type);
-    m_entities.Fate(entity.type, reason);
+        m_entities.Outside(*entity.type);
+    m_entities.Fate(*entity.type, reason);
 }
 
 void DxfScan::TakenInto(std::string_view reason)
@@ -34,7 +41,7 @@ StopPoint DxfScan::StopHere(const std::string& code, const std::string& detail1,
                     "; then: ";
     }
     if (code == "stop-eof-in-entity" && m_inside)
-        stop.text += ReasonText(code, m_inside->type, std::to_string(m_inside->line));
+        stop.text += ReasonText(code, *m_inside->type, std::to_string(m_inside->line));
     else
         stop.text += ReasonText(code, detail1, detail2);
     return stop;

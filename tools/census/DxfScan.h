@@ -11,6 +11,40 @@
 #include "PairStream.h"
 #include "Tally.h"
 
+// The holdings as the reader's pairs show them: the file's own until a line the reader cuts
+// shifts its pairs, and only from there on followed apart, from a copy of the file's.
+class ReaderHoldings
+{
+  public:
+    ReaderHoldings(const DxfHoldings& file, const Explanation& fileExplanation,
+                   const PairStream& stream)
+        : m_file(file), m_fileExplanation(fileExplanation), m_stream(stream)
+    {
+    }
+
+    // The pair the stream has just handed the reader.
+    void Observe(int code, const CString& value)
+    {
+        if (m_own)
+            m_own->Observe(code, value);
+        else if (m_stream.FirstLongLine())
+            Part(code, value);
+        // else the file's holdings have seen the same pair
+    }
+    const DxfHoldings& View() const { return m_own ? *m_own : m_file; }
+    const Holdings& Holds() const { return m_own ? m_explanation.holds : m_fileExplanation.holds; }
+
+  private:
+    // Follows the reader's pairs apart from here on. Out of line, as it happens once at most.
+    void Part(int code, const CString& value);
+
+    const DxfHoldings& m_file;
+    const Explanation& m_fileExplanation;
+    const PairStream& m_stream;
+    Explanation m_explanation;
+    std::optional<DxfHoldings> m_own;
+};
+
 // What a walk found out, besides the fates in its tallies.
 struct WalkOutcome
 {
@@ -33,7 +67,7 @@ class DxfScan
   protected:
     struct Entity
     {
-        std::string type;
+        const std::string* type = nullptr; // its name, as the type names keep it
         long long line = 0;
         bool sectionEntity = false; // a group-0 pair of the ENTITIES section
     };
@@ -46,11 +80,12 @@ class DxfScan
         return true;
     }
     bool Is(std::wstring_view keyword) const { return m_s.Is(keyword); }
+    template <std::size_t N> bool Is(const wchar_t (&keyword)[N]) const { return m_s.Is(keyword); }
 
     // The entity whose type is the current value; reading it may stop inside it.
     Entity Begin()
     {
-        Entity entity{m_names.Of(m_s.Value()), m_s.Line(), m_h.View().PairStartsSectionEntity()};
+        Entity entity{&m_names.Of(m_s.Value()), m_s.Line(), m_h.View().PairStartsSectionEntity()};
         m_inside = entity;
         return entity;
     }

@@ -10,8 +10,8 @@ namespace
 const size_t kLongLineKept = 4096;
 } // namespace
 
-PairStream::PairStream(FILE* file, int buffer, PairHandler filePair)
-    : m_file(file), m_buffer(static_cast<size_t>(buffer), L'\0'), m_filePair(std::move(filePair))
+PairStream::PairStream(FILE* file, int buffer, DxfHoldings& fileView)
+    : m_file(file), m_buffer(static_cast<size_t>(buffer), L'\0'), m_fileView(fileView)
 {
 }
 
@@ -68,25 +68,14 @@ void PairStream::TakeWholeLine(const wchar_t* line, int length)
     else
     {
         RvzSetTrimmed(m_fileValue, line, length);
-        m_filePair(m_fileCode, m_fileValue);
+        m_fileView.Observe(m_fileCode, m_fileValue);
     }
     m_fileCodeNext = !m_fileCodeNext;
 }
 
-bool PairStream::Next()
+bool PairStream::NextByLines()
 {
     const long long line = m_lines + 1;
-    // Two whole plain lines at once, as the readers take them, while the file's pairs are the
-    // reader's; any other pair's lines the census must see one by one.
-    if (m_sameAsFile && m_file &&
-        RvzTakeTrimmedPair(m_file, m_buffer.data(), static_cast<int>(m_buffer.size()), m_code,
-                           m_value))
-    {
-        m_pairLine = line;
-        m_lines += 2;
-        m_filePair(m_code, m_value);
-        return true;
-    }
     if (!ReadLine())
         return false;
     m_code = _wtoi(m_buffer.data());
@@ -95,6 +84,6 @@ bool PairStream::Next()
         return false;
     RvzSetTrimmed(m_value, m_buffer.data(), m_length);
     if (m_sameAsFile)
-        m_filePair(m_code, m_value);
+        m_fileView.Observe(m_code, m_value);
     return true;
 }

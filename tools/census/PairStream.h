@@ -2,33 +2,51 @@
 // Group-code pairs read the way a DXF importer reads them: lines of at most a fixed number of
 // characters (a longer line arrives in pieces), codes by _wtoi, values trimmed at both ends.
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "DxfHoldings.h"
 #include "dxf/PairValue.h"
 #include "platform/Afx.h"
+#include "platform/WinCrt.h"
 
 class PairStream
 {
   public:
-    using PairHandler = std::function<void(int code, const CString& value)>;
-
     // buffer: the size the importer passes to its line read, 2048 (general) or 255 (die).
-    // filePair: called with every pair as the file itself has it, whole lines however long;
-    // these differ from the reader's pairs only after a line the reader cuts.
-    PairStream(FILE* file, int buffer, PairHandler filePair);
+    // fileView: told every pair as the file itself has it, whole lines however long; these
+    // differ from the reader's pairs only after a line the reader cuts.
+    PairStream(FILE* file, int buffer, DxfHoldings& fileView);
 
     // The next pair; false at the end of the file, with the code of a lone code line taken.
-    bool Next();
+    bool Next()
+    {
+        // Two whole plain lines at once, as the readers take them, while the file's pairs are
+        // the reader's; any other pair's lines the census must see one by one.
+        if (m_sameAsFile && m_file &&
+            RvzTakeTrimmedPair(m_file, m_buffer.data(), static_cast<int>(m_buffer.size()), m_code,
+                               m_value))
+        {
+            m_pairLine = m_lines + 1;
+            m_lines += 2;
+            m_fileView.Observe(m_code, m_value);
+            return true;
+        }
+        return NextByLines();
+    }
     int Code() const { return m_code; }
     const CString& Value() const { return m_value; }
     // The value is the keyword (upper case), ignoring case; one of another length is told at once.
     bool Is(std::wstring_view keyword) const
     {
         return IsKeyword(m_value, keyword.data(), keyword.size());
+    }
+    // A keyword written out, its length known without measuring.
+    template <std::size_t N> bool Is(const wchar_t (&keyword)[N]) const
+    {
+        return IsKeyword(m_value, keyword);
     }
 
     // The file line of the current pair's code line, and the number of lines read so far.
@@ -39,6 +57,7 @@ class PairStream
     std::optional<long long> FirstLongLine() const { return m_firstLongLine; }
 
   private:
+    bool NextByLines();
     bool ReadLine();
     // Takes a piece of a line into the file's own pairs.
     void TakePiece(const wchar_t* piece, size_t length, bool ended);
@@ -53,7 +72,7 @@ class PairStream
     long long m_pairLine = 0;
     std::optional<long long> m_firstLongLine;
 
-    PairHandler m_filePair;
+    DxfHoldings& m_fileView;
     std::wstring m_longLine;  // the start of a line the reader cuts, up to a bound
     bool m_sameAsFile = true; // no line has been cut yet: the file's pairs are the reader's
     bool m_fileCodeNext = true;

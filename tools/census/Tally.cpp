@@ -23,29 +23,49 @@ bool AlwaysNamed(const std::string& key)
 }
 } // namespace
 
-std::string TypeNames::Of(std::string key)
+const std::string& TypeNames::Named(std::string key)
 {
     for (char& c : key)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
-    if (AlwaysNamed(key) || m_seen.count(key))
-        return key;
-    if (m_seen.size() >= kMaxTypes)
-        return kOtherTypes;
-    m_seen.insert(key);
-    return key;
+    if (!AlwaysNamed(key) && !m_names.count(key))
+    {
+        if (m_admitted >= kMaxTypes)
+            key = kOtherTypes;
+        else
+            ++m_admitted;
+    }
+    return *m_names.insert(std::move(key)).first;
 }
 
 const std::string& TypeNames::Of(const CString& value)
 {
-    // A value's name never changes once given, as names are only ever added.
-    for (const Recent& recent : m_recent)
-        if (!recent.name.empty() && recent.value == value.str())
-            return recent.name;
+    // A value's name never changes once given, as names are only ever added. Compared here
+    // character by character: the values are a few characters long.
+    const auto sameText = [&value](const std::wstring& text)
+    {
+        if (text.size() != static_cast<size_t>(value.GetLength()))
+            return false;
+        const wchar_t* other = value.GetString();
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] != other[i])
+                return false;
+        return true;
+    };
+    // The last two met first: entities of two types often come in turn.
+    for (size_t i : {m_lastTwo[0], m_lastTwo[1]})
+        if (m_recent[i].name && sameText(m_recent[i].value))
+            return *m_recent[i].name;
+    for (size_t i = 0; i < m_recent.size(); ++i)
+        if (m_recent[i].name && sameText(m_recent[i].value))
+        {
+            m_lastTwo = {i, m_lastTwo[0]};
+            return *m_recent[i].name;
+        }
     Recent& recent = m_recent[m_nextRecent++ % m_recent.size()];
     recent.value = value.str();
-    recent.name = Of(RvzUtf8FromWide(value.Left(static_cast<int>(kMaxTypeLength))));
-    return recent.name;
+    recent.name = &Named(RvzUtf8FromWide(value.Left(static_cast<int>(kMaxTypeLength))));
+    return *recent.name;
 }
 
 AccountRow& Tally::Row(const std::string& type)

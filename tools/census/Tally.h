@@ -14,22 +14,25 @@
 class TypeNames
 {
   public:
-    // Valid until the next call.
+    // The same string for every value of a name, as long as the names live: a name may be
+    // told by its address.
     const std::string& Of(const CString& value);
 
   private:
-    std::string Of(std::string key);
+    const std::string& Named(std::string key);
 
     // The names of the last few values: a drawing's entities mostly come in a handful of types.
     struct Recent
     {
         std::wstring value;
-        std::string name; // empty until it is first used
+        const std::string* name = nullptr; // until it is first used
     };
 
-    std::set<std::string> m_seen;
+    std::set<std::string> m_names; // every name given out
+    size_t m_admitted = 0;         // of them, those not always named
     std::array<Recent, 8> m_recent;
     size_t m_nextRecent = 0;
+    std::array<size_t, 2> m_lastTwo{}; // places in m_recent
 };
 
 class Tally
