@@ -1,7 +1,5 @@
 #include "DxfHoldings.h"
 
-#include <cmath>
-
 #include "dxf/PairValue.h"
 #include "platform/WinCrt.h"
 
@@ -151,30 +149,14 @@ void DxfHoldings::HeaderValue(int code, const CString& value)
         m_out->measurement = _wtoi(value);
 }
 
-void DxfHoldings::EntityValue(int code, const CString& value)
+void DxfHoldings::LayerValue(int code, const CString& value)
 {
-    if (m_object == Object::Layer)
-    {
-        if (code == 2)
-            m_layer.name = RvzUtf8FromWide(value);
-        else if (code == 62)
-            m_layer.colour = _wtoi(value);
-        else if (code == 70)
-            m_layer.frozen = (_wtoi(value) & 1) != 0;
-        return;
-    }
-    if (code == 67)
-        m_paperSpace = _wtoi(value) == 1;
-    else if (code == 230)
-        m_negativeZ = _wtof(value) < 0.0;
-    else if (m_isInsert && (code == 41 || code == 42 || code == 43))
-    {
-        const double scale = _wtof(value);
-        m_scaled |= std::fabs(scale) != 1.0;
-        m_mirrored |= scale < 0.0;
-    }
-    else if (m_isInsert && (code == 70 || code == 71))
-        m_arrayed |= _wtoi(value) > 1;
+    if (code == 2)
+        m_layer.name = RvzUtf8FromWide(value);
+    else if (code == 62)
+        m_layer.colour = _wtoi(value);
+    else if (code == 70)
+        m_layer.frozen = (_wtoi(value) & 1) != 0;
 }
 
 void DxfHoldings::EndEntity()

@@ -3,12 +3,14 @@
 // header variables, sections, the LAYER table, entities by type in ENTITIES and in blocks,
 // and the entity features the importers do not carry over (paper space, INSERT scale, ...).
 #include <array>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "Census.h"
 #include "Tally.h"
+#include "platform/WinCrt.h"
 
 class DxfHoldings
 {
@@ -30,7 +32,9 @@ class DxfHoldings
             Name(value);
         else if (m_section == Section::Header)
             HeaderValue(code, value);
-        else if (m_object == Object::Layer || (m_object == Object::Entity && TellsOfEntity(code)))
+        else if (m_object == Object::Layer)
+            LayerValue(code, value);
+        else if (m_object == Object::Entity)
             EntityValue(code, value);
     }
     // Ends the last entity once the file is read.
@@ -53,12 +57,36 @@ class DxfHoldings
     void EndEntity();
     void StartObject(const CString& value);
     void HeaderValue(int code, const CString& value);
-    void EntityValue(int code, const CString& value);
-    // The codes of an entity's values that the census looks at.
-    bool TellsOfEntity(int code) const
+    void LayerValue(int code, const CString& value);
+    // Inline, as every value of an entity comes here and few of them tell the census anything.
+    void EntityValue(int code, const CString& value)
     {
-        return code == 67 || code == 230 ||
-               (m_isInsert && (code == 41 || code == 42 || code == 43 || code == 70 || code == 71));
+        switch (code)
+        {
+        case 67:
+            m_paperSpace = _wtoi(value) == 1;
+            break;
+        case 230:
+            m_negativeZ = _wtof(value) < 0.0;
+            break;
+        case 41:
+        case 42:
+        case 43:
+            if (m_isInsert)
+            {
+                const double scale = _wtof(value);
+                m_scaled |= std::fabs(scale) != 1.0;
+                m_mirrored |= scale < 0.0;
+            }
+            break;
+        case 70:
+        case 71:
+            if (m_isInsert)
+                m_arrayed |= _wtoi(value) > 1;
+            break;
+        default:
+            break;
+        }
     }
 
     Explanation* m_out;
